@@ -1,0 +1,29 @@
+# The README's commands: `make run` and `make test` set everything up on a fresh Debian machine.
+PRESET ?= release
+BUILD  := build/$(PRESET)
+
+.PHONY: deps configure build run test test-asan bench clean
+
+deps:
+	@tools/install-deps
+
+configure: deps
+	@test -f $(BUILD)/build.ninja || cmake --preset $(PRESET)
+
+build: configure
+	cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/bin/chromalis
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+
+test-asan:
+	$(MAKE) test PRESET=asan
+
+bench: build
+	bench/run $(BUILD)
+
+clean:
+	rm -rf build
