@@ -1,0 +1,73 @@
+#include "storage/settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <memory>
+
+namespace storage {
+namespace {
+// One QSettings for the whole run: the file is read once, and every write is synced.
+std::unique_ptr<QSettings> magasin;
+QString cheminOuvert;
+
+QSettings& ouvrir()
+{
+    const QString chemin = cheminReglages();
+    if (!magasin || cheminOuvert != chemin) {
+        magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
+        cheminOuvert = chemin;
+    }
+    return *magasin;
+}
+
+QString cle(const QString& section, const QString& nom) { return section + QLatin1Char('/') + nom; }
+} // namespace
+
+QString cheminReglages()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return base + QStringLiteral("/Chromalis/Chromalis.ini");
+}
+
+QString GetSetting(const QString&, const QString& section, const QString& nom)
+{
+    return ouvrir().value(cle(section, nom)).toString();
+}
+
+void SaveSetting(const QString&, const QString& section, const QString& nom, const QString& valeur)
+{
+    QSettings& s = ouvrir();
+    QDir().mkpath(QFileInfo(cheminOuvert).absolutePath());
+    s.setValue(cle(section, nom), valeur);
+    s.sync();
+    if (s.status() == QSettings::AccessError) {
+        // What was not written must not be read back as if it had been.
+        magasin.reset();
+        throw ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + cheminOuvert);
+    }
+}
+
+void InitialiserReglages(const QString& application, const QString& dossier_programme)
+{
+    static const QStringList sections = {QStringLiteral("NI"), QStringLiteral("NN"), QStringLiteral("NE"),
+                                         QStringLiteral("SI"), QStringLiteral("SN"), QStringLiteral("SE")};
+    if (GetSetting(application, QStringLiteral("scores"), QStringLiteral("OK")).isEmpty()) {
+        for (int place = 1; place <= 10; ++place)
+            for (const QString& section : sections)
+                SaveSetting(application, section, QString::number(place), QString());
+        SaveSetting(application, QStringLiteral("scores"), QStringLiteral("OK"), QStringLiteral("OUI"));
+    }
+    SaveSetting(application, QStringLiteral("parametres"), QStringLiteral("dossier application"), dossier_programme);
+}
+
+void oublierCache()
+{
+    magasin.reset();
+    cheminOuvert.clear();
+}
+
+} // namespace storage
+
