@@ -1,0 +1,72 @@
+#include "support/support.h"
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/instance.h"
+#include "platform/program.h"
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "storage/settings.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace support {
+
+Environnement::Environnement()
+{
+    qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+    storage::oublierCache();
+    platform::libererVerrou();
+    platform::reinitialiserFin();
+    platform::DialogHooks hooks;
+    hooks.msgBox = [this](const QString& texte, int style, const QString& titre) {
+        appels.append({QStringLiteral("MsgBox"), texte, style, titre, {}});
+        return reponsesMsgBox.isEmpty() ? int(platform::vbOK) : reponsesMsgBox.takeFirst();
+    };
+    hooks.inputBox = [this](const QString& texte, const QString& titre, const QString& defaut) {
+        appels.append({QStringLiteral("InputBox"), texte, 0, titre, defaut});
+        return reponsesInputBox.isEmpty() ? QString() : reponsesInputBox.takeFirst();
+    };
+    hooks.beep = [this] { appels.append({QStringLiteral("Beep"), {}, 0, {}, {}}); };
+    hooks.showModal = [this](QWidget* w) {
+        appels.append({QStringLiteral("ShowModal"), w->metaObject()->className(), 0, w->windowTitle(), {}});
+        w->show();
+        if (dansModal)
+            dansModal(w);
+        if (w->isVisible())
+            w->hide();
+    };
+    platform::setDialogHooks(hooks);
+    platform::setShellHook([this](const QString& cible) {
+        ouvertures.append(cible);
+        return shellAccepte;
+    });
+    platform::setEndHook([this] { finDemandee = true; });
+}
+
+Environnement::~Environnement()
+{
+    platform::setDialogHooks({});
+    platform::setShellHook({});
+    platform::setEndHook({});
+    platform::setClockHook({});
+    platform::setRandomHook({});
+    platform::setAppPathHook({});
+    platform::libererVerrou();
+    storage::oublierCache();
+}
+
+QList<Appel> Environnement::messages() const
+{
+    QList<Appel> m;
+    for (const Appel& a : appels)
+        if (a.genre == QLatin1String("MsgBox"))
+            m.append(a);
+    return m;
+}
+
+void viderSuppressions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+} // namespace support

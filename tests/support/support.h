@@ -1,0 +1,50 @@
+#pragma once
+// What the window tests share: an isolated settings store and scripted dialogs.
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+class QWidget;
+
+namespace support {
+
+// One call of a message or input box, as the program made it.
+struct Appel {
+    QString genre; // "MsgBox", "InputBox", "Beep", "ShowModal"
+    QString texte;
+    int style = 0;
+    QString titre;
+    QString defaut;
+};
+
+// Puts the settings store in a fresh temporary folder, replaces every dialog by a script, the
+// shell by a recorder and the end of the program by a flag. Undone when destroyed.
+class Environnement {
+public:
+    Environnement();
+    ~Environnement();
+
+    QString dossierReglages() const { return dir_.path(); }
+
+    // Answers given in order to message boxes (vbOK when none left) and input boxes ("" when none left).
+    QList<int> reponsesMsgBox;
+    QList<QString> reponsesInputBox;
+    // Runs inside a modal display; when empty, the window is simply hidden again.
+    std::function<void(QWidget*)> dansModal;
+    // What the shell was asked to open, and what it answers.
+    QList<QString> ouvertures;
+    bool shellAccepte = true;
+    bool finDemandee = false;
+
+    QList<Appel> appels;
+    QList<Appel> messages() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Runs the deferred deletions of unloaded windows.
+void viderSuppressions();
+
+} // namespace support
