@@ -1,0 +1,124 @@
+#include "windows/controls/PegImage.h"
+
+#include "windows/controls/artwork.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+PegImage::PegImage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setMouseTracking(true);
+}
+
+QString PegImage::formatMime() { return QStringLiteral("application/x-chromalis-pion"); }
+
+bool PegImage::estUnPion(const QMimeData* data) { return data && data->hasFormat(formatMime()); }
+
+void PegImage::setPicture(const QString& chemin)
+{
+    if (picture_ == chemin)
+        return;
+    picture_ = chemin;
+    update();
+}
+
+void PegImage::setMousePointer(int pointer)
+{
+    mousePointer_ = pointer;
+    appliquerCurseur();
+}
+
+void PegImage::setMouseIcon(const QString& chemin)
+{
+    mouseIcon_ = chemin;
+    appliquerCurseur();
+}
+
+void PegImage::appliquerCurseur()
+{
+    if (mousePointer_ == vbCustom && !mouseIcon_.isEmpty()) {
+        const QSize taille(24, 24);
+        setCursor(QCursor(artwork::rendu(mouseIcon_, taille, devicePixelRatioF()), 4, 4));
+    } else {
+        unsetCursor();
+    }
+}
+
+void PegImage::paintEvent(QPaintEvent*)
+{
+    if (picture_.isEmpty())
+        return;
+    QPainter p(this);
+    p.drawPixmap(rect(), artwork::rendu(picture_, size(), devicePixelRatioF()));
+}
+
+void PegImage::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(e);
+    if (dragMode_ == vbAutomatic) {
+        demarrerGlisser();
+        return;
+    }
+    appuye_ = true;
+}
+
+void PegImage::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool clic = appuye_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    appuye_ = false;
+    if (clic)
+        emit Click();
+}
+
+void PegImage::mouseMoveEvent(QMouseEvent* e)
+{
+    emit MouseMove();
+    QWidget::mouseMoveEvent(e);
+}
+
+void PegImage::enterEvent(QEnterEvent* e)
+{
+    emit MouseMove();
+    QWidget::enterEvent(e);
+}
+
+void PegImage::demarrerGlisser()
+{
+    auto* data = new QMimeData;
+    data->setData(formatMime(), tag_.toUtf8());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    const QSize taille = size();
+    drag->setPixmap(artwork::rendu(picture_, taille, devicePixelRatioF()));
+    drag->setHotSpot(QPoint(taille.width() / 2, taille.height() / 2));
+    if (!mouseIcon_.isEmpty())
+        drag->setDragCursor(artwork::rendu(mouseIcon_, QSize(24, 24), devicePixelRatioF()), Qt::CopyAction);
+    drag->exec(Qt::CopyAction);
+}
+
+void PegImage::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (estUnPion(e->mimeData()))
+        e->acceptProposedAction();
+}
+
+void PegImage::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (estUnPion(e->mimeData()))
+        e->acceptProposedAction();
+}
+
+void PegImage::dropEvent(QDropEvent* e)
+{
+    // Only a peg of this program's own palette is taken, never data from another program.
+    auto* source = qobject_cast<PegImage*>(e->source());
+    if (!estUnPion(e->mimeData()) || !source)
+        return;
+    e->acceptProposedAction();
+    emit DragDrop(source);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// An image control: a stretched picture with a tag, a tooltip, a mouse pointer and a drag mode.
+// Palette pegs in automatic drag mode start a drag when pressed; holes accept a dropped peg.
+#include <QString>
+#include <QWidget>
+
+class QMimeData;
+
+class PegImage : public QWidget {
+    Q_OBJECT
+public:
+    enum DragMode { vbManual = 0, vbAutomatic = 1 };
+    enum MousePointer { vbDefault = 0, vbCustom = 99 };
+
+    explicit PegImage(QWidget* parent = nullptr);
+
+    // The MIME type of a dragged peg; its data is the peg's colour letter.
+    static QString formatMime();
+
+    QString Picture() const { return picture_; }
+    void setPicture(const QString& chemin);
+    QString Tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+    int DragModeValue() const { return dragMode_; }
+    void setDragMode(int mode) { dragMode_ = mode; }
+    int MousePointerValue() const { return mousePointer_; }
+    void setMousePointer(int pointer);
+    QString MouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const QString& chemin);
+    // Accept drops from palette pegs (holes of the board).
+    void setAccepteDepot(bool accepte) { setAcceptDrops(accepte); }
+
+signals:
+    void Click();
+    void DragDrop(PegImage* source);
+    void MouseMove();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dragMoveEvent(QDragMoveEvent*) override;
+    void dropEvent(QDropEvent*) override;
+
+private:
+    void appliquerCurseur();
+    void demarrerGlisser();
+    static bool estUnPion(const QMimeData* data);
+
+    QString picture_;
+    QString tag_;
+    int dragMode_ = vbManual;
+    int mousePointer_ = vbDefault;
+    QString mouseIcon_;
+    bool appuye_ = false;
+};

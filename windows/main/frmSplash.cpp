@@ -1,0 +1,183 @@
+#include "windows/main/frmSplash.h"
+
+#include "game/chromalis.h"
+#include "platform/dialogs.h"
+#include "platform/instance.h"
+#include "platform/program.h"
+#include "platform/twips.h"
+#include "windows/controls/PegImage.h"
+#include "windows/controls/artwork.h"
+#include "windows/main/frmChromalis.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+using twips::rect;
+
+frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Chromalis"));
+    setWindowIcon(QIcon(artwork::chemin(QStringLiteral("icon"))));
+    setFixedSize(twips::px(6225), twips::px(3405));
+    Frame1 = new QFrame(this);
+    Frame1->setGeometry(rect(120, 60, 6000, 3210));
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setMouseTracking(true);
+    Frame1->installEventFilter(this);
+
+    imgLogo = new PegImage(Frame1);
+    imgLogo->setGeometry(rect(240, 360, 5595, 2385));
+    imgLogo->setPicture(artwork::chemin(QStringLiteral("logo")));
+    imgLogo->installEventFilter(this);
+
+    auto label = [this](const QString& texte, QRect place) {
+        auto* l = new QLabel(texte, Frame1);
+        l->setGeometry(place);
+        // The logo beneath takes the clicks: a click anywhere closes the window.
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return l;
+    };
+    Label1 = label(QStringLiteral("Ventaroc"), rect(120, 180, 1800, 315));
+    Label2 = label(QStringLiteral("vous offre"), rect(120, 480, 1800, 255));
+    Label3 = label(QStringLiteral("CHROMALIS"), rect(1560, 1320, 3135, 540));
+    lblVersion = label(QString(), rect(4020, 1860, 1100, 240));
+    Label5 = label(QStringLiteral("Rappel des paramêtres par défaut du jeu, des conditions d'utilisation, cliquez"),
+                   rect(120, 2880, 5385, 255));
+    QFont f1 = Label1->font();
+    f1.setBold(true);
+    f1.setItalic(true);
+    f1.setPixelSize(16);
+    Label1->setFont(f1);
+    QFont f3(QStringLiteral("Arial"));
+    f3.setPixelSize(30);
+    f3.setBold(true);
+    Label3->setFont(f3);
+    Label3->setAlignment(Qt::AlignCenter);
+    for (QLabel* l : {Label1, Label2, Label3, lblVersion})
+        l->setStyleSheet(QStringLiteral("color: rgb(250, 232, 200);"));
+    Label3->setStyleSheet(QStringLiteral("color: rgb(255, 244, 214); background: rgba(60, 24, 24, 140); border-radius: 6px;"));
+
+    Label4 = new QLabel(QStringLiteral("ICI"), Frame1);
+    Label4->setGeometry(rect(5640, 2880, 255, 255));
+    Label4->setToolTip(QStringLiteral("Affiche l'aide (html)"));
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label4->setMouseTracking(true);
+    Label4->installEventFilter(this);
+    colorerLien(false);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &VbTimer::Timer, this, &frmSplash::Timer1_Timer);
+}
+
+void frmSplash::Form_Load()
+{
+    using namespace Chromalis;
+    if (platform::AutreInstanceEnCours()) {
+        platform::MsgBox(QStringLiteral("Le jeu est déja en cours d'utilisation."), platform::vbInformation,
+                         QStringLiteral("Information..."));
+        platform::TerminerProgramme();
+        return;
+    }
+    Timer1.setEnabled(true);
+    compteur = 0;
+    const QRect ecran = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
+    move(static_cast<int>(ecran.width() / 2.0 - frameGeometry().width() / 2.0),
+         static_cast<int>(ecran.height() / 2.0 - frameGeometry().height() / 2.0));
+    dossier_appli = chemin_aide(platform::App_Path());
+    instance<frmChromalis>();
+    lblVersion->setText(QStringLiteral("Version ") + QString::number(platform::versionMajor()) + QLatin1Char('.')
+                        + QString::number(platform::versionMinor()) + QLatin1Char('.')
+                        + QString::number(platform::versionRevision()));
+}
+
+void frmSplash::fermer()
+{
+    Timer1.setEnabled(false);
+    Chromalis::Unload<frmSplash>();
+    Chromalis::instance<frmChromalis>()->show();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    compteur += 1;
+    if (compteur == 3)
+        fermer();
+}
+
+void frmSplash::Form_Click() { fermer(); }
+void frmSplash::Frame1_Click() { fermer(); }
+void frmSplash::imgLogo_Click() { fermer(); }
+void frmSplash::Form_KeyPress(int) { fermer(); }
+
+void frmSplash::Label4_Click()
+{
+    using namespace Chromalis;
+    if (QFile::exists(dossier_appli)) {
+        Ouvrir_aide(1);
+        return;
+    }
+    platform::MsgBox(QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci doit "
+                                    "se trouver dans: ")
+                         + platform::App_Path() + QStringLiteral("\r\n"),
+                     platform::vbExclamation, QStringLiteral("Erreur"));
+    Label4->setEnabled(false);
+    instance<frmChromalis>()->cmdAide->setEnabled(false);
+}
+
+void frmSplash::colorerLien(bool survol)
+{
+    QFont f = Label4->font();
+    f.setUnderline(survol);
+    f.setBold(true);
+    Label4->setFont(f);
+    Label4->setStyleSheet(survol ? QStringLiteral("color: rgb(255, 0, 0);") : QStringLiteral("color: rgb(0, 0, 255);"));
+}
+
+void frmSplash::Label4_MouseMove() { colorerLien(true); }
+void frmSplash::Frame1_MouseMove() { colorerLien(false); }
+void frmSplash::imgLogo_MouseMove() { colorerLien(false); }
+
+void frmSplash::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        Form_Click();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* e)
+{
+    if (!e->text().isEmpty())
+        Form_KeyPress(e->text().at(0).unicode());
+}
+
+bool frmSplash::eventFilter(QObject* objet, QEvent* e)
+{
+    const bool clic = e->type() == QEvent::MouseButtonPress
+                   && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
+        if (objet == Label4)
+            Label4_MouseMove();
+        else if (objet == Frame1)
+            Frame1_MouseMove();
+        else if (objet == imgLogo)
+            imgLogo_MouseMove();
+    } else if (clic) {
+        if (objet == Label4) {
+            if (Label4->isEnabled())
+                Label4_Click();
+            return true;
+        }
+        if (objet == Frame1) {
+            Frame1_Click();
+            return true;
+        }
+        if (objet == imgLogo) {
+            imgLogo_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objet, e);
+}
