@@ -4,6 +4,7 @@
 #include "game/rules.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/program.h"
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/twips.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -43,6 +45,13 @@ void armer_palette(bool arme)
             pion->setMouseIcon(f->Image2->Picture());
         pion->setMousePointer(arme ? PegImage::vbCustom : PegImage::vbDefault);
     }
+}
+
+// A refused open is reported like a failed one.
+void ouvrir_fichier_aide(QWidget* proprietaire)
+{
+    if (!platform::ShellOpen(dossier_appli, proprietaire))
+        platform::MsgBox(QStringLiteral("Erreur lors de l'ouverture du fichier d'aide."));
 }
 
 // The top edge of a row's holes, in twips, where the row pointer is placed 120 twips lower.
@@ -197,6 +206,9 @@ void Demarrer_jeu()
     armer_palette(true);
 
     debut_partie = rules::texte_date_heure(platform::Now());
+    // A win before the first tick of the total-time clock is scored with this game's time.
+    temps_total = QStringLiteral("0");
+    f->lblTemps_total->setText(rules::texte_temps(0));
     f->Timer4.setEnabled(true);
 
     facteur_points = rules::facteur(lettre_jeu + lettre_mode);
@@ -367,9 +379,23 @@ void Ouvrir_aide(std::int16_t origine)
         proprietaire = principal();
     else
         return;
-    // A refused open is reported like a failed one.
-    if (!platform::ShellOpen(dossier_appli, proprietaire))
-        platform::MsgBox(QStringLiteral("Erreur lors de l'ouverture du fichier d'aide."));
+    ouvrir_fichier_aide(proprietaire);
+}
+
+void Signaler_aide_absente()
+{
+    platform::MsgBox(QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci "
+                                    "doit se trouver dans: ")
+                         + platform::App_Path() + QStringLiteral("\r\n"),
+                     platform::vbExclamation, QStringLiteral("Erreur"));
+}
+
+void Aide_depuis(QWidget* proprietaire)
+{
+    if (QFile::exists(dossier_appli))
+        ouvrir_fichier_aide(proprietaire);
+    else
+        Signaler_aide_absente();
 }
 
 void Confirmer_sortie()

@@ -56,6 +56,11 @@ void Remplir_parties(const QString& cle);
 void Ouvrir_aide(std::int16_t origine);
 void Confirmer_sortie();
 
+// The message for a help file that is not where it should be (beside the program).
+void Signaler_aide_absente();
+// F1 of the dialogs: the help file opened with this window as owner, or the missing-file message.
+void Aide_depuis(QWidget* proprietaire);
+
 // The help path: the program's folder, one separator, then aide.htm.
 QString chemin_aide(const QString& dossier);
 
