@@ -18,7 +18,6 @@
 #include <QRadioButton>
 #include <QScreen>
 
-using twips::rect;
 
 namespace {
 // Borders of the window, in twips: the outer width is the client width plus these.
@@ -81,7 +80,7 @@ frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
     Timer3.setInterval(1000);
     Timer4.setInterval(1000);
 
-    lblTitre = etiquette(this, QStringLiteral("SUPER CHROMALIS"), rect(60, 60, 4695, 435));
+    lblTitre = etiquette(this, QStringLiteral("SUPER CHROMALIS"), twips::rect(60, 60, 4695, 435));
     QFont titre(QStringLiteral("Arial"));
     titre.setPixelSize(22);
     titre.setBold(true);
@@ -96,9 +95,9 @@ frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
     construireColonneOptions();
 
     // Picture sources only: the empty hole and the drag cursor.
-    Image1 = image(this, rect(0, 0, 375, 360), QStringLiteral("hole"), QStringLiteral("Z"));
+    Image1 = image(this, twips::rect(0, 0, 375, 360), QStringLiteral("hole"), QStringLiteral("Z"));
     Image1->hide();
-    Image2 = image(this, rect(0, 0, 480, 480), QStringLiteral("cursor"));
+    Image2 = image(this, twips::rect(0, 0, 480, 480), QStringLiteral("cursor"));
     Image2->hide();
 
     setWidth(6540);
@@ -107,30 +106,30 @@ frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
 
 void frmChromalis::construireTableau()
 {
-    Frame6[0] = cadre(this, rect(60, 540, 3975, 135), couleur_plateau.darker(140));
-    Frame1 = cadre(this, rect(60, 540, 3975, 6975), couleur_plateau);
+    Frame6[0] = cadre(this, twips::rect(60, 540, 3975, 135), couleur_plateau.darker(140));
+    Frame1 = cadre(this, twips::rect(60, 540, 3975, 6975), couleur_plateau);
     Frame6[0]->raise();
 
-    Label2[0] = etiquette(Frame1, QStringLiteral("propositions"), rect(360, 180, 1600, 255));
-    Label2[1] = etiquette(Frame1, QStringLiteral("résultats"), rect(2700, 180, 1200, 255));
+    Label2[0] = etiquette(Frame1, QStringLiteral("propositions"), twips::rect(360, 180, 1600, 255));
+    Label2[1] = etiquette(Frame1, QStringLiteral("résultats"), twips::rect(2700, 180, 1200, 255));
 
     for (int K = 1; K <= 12; ++K) {
         for (int Index = 1; Index <= 5; ++Index) {
-            img[K][Index] = image(Frame1, rect(360 + 420 * (Index - 1), 540 + 420 * (K - 1), 405, 405), QString());
+            img[K][Index] = image(Frame1, twips::rect(360 + 420 * (Index - 1), 540 + 420 * (K - 1), 405, 405), QString());
             img[K][Index]->setAccepteDepot(true);
             shaGris[K][Index] = new CircleShape(Frame1);
             shaGris[K][Index]->move(twips::px(2760 + 240 * (Index - 1)), twips::px(660 + 420 * (K - 1)));
             shaGris[K][Index]->setTailleTwips(135, 135);
         }
         Line[K] = new LineControl(Frame1);
-        Line[K]->setGeometry(rect(2460, 720 + 420 * (K - 1) - 15, 180, 30));
+        Line[K]->setGeometry(twips::rect(2460, 720 + 420 * (K - 1) - 15, 180, 30));
     }
 
     static const int gauches3[6] = {0, 180, 420, 660, 960, 1260};
     static const int gauches8[6] = {0, 2400, 2700, 3000, 3300, 3600};
     for (int n = 1; n <= 5; ++n) {
-        Label3[n] = etiquette(Frame1, QString(), rect(gauches3[n], 180, 285, 255), QStringLiteral("lettre à la bonne place"));
-        Label8[n] = etiquette(Frame1, QString(), rect(gauches8[n], 180, 285, 255),
+        Label3[n] = etiquette(Frame1, QString(), twips::rect(gauches3[n], 180, 285, 255), QStringLiteral("lettre à la bonne place"));
+        Label8[n] = etiquette(Frame1, QString(), twips::rect(gauches8[n], 180, 285, 255),
                               QStringLiteral("lettre dans le mot mais, pas à la bonne place"));
         for (QLabel* l : {Label3[n], Label8[n]}) {
             l->setAlignment(Qt::AlignCenter);
@@ -138,16 +137,16 @@ void frmChromalis::construireTableau()
             l->hide();
         }
     }
-    Label5 = etiquette(Frame1, QString(), rect(1560, 180, 795, 255), QStringLiteral("solution initiale"));
+    Label5 = etiquette(Frame1, QString(), twips::rect(1560, 180, 795, 255), QStringLiteral("solution initiale"));
     Label5->setStyleSheet(QStringLiteral("background: rgb(250, 232, 200); color: black;"));
     Label5->hide();
     txtCombi = new QLineEdit(Frame1);
-    txtCombi->setGeometry(rect(1560, 420, 795, 285));
+    txtCombi->setGeometry(twips::rect(1560, 420, 795, 285));
     txtCombi->setToolTip(QStringLiteral("solution changeable"));
     txtCombi->setReadOnly(true);
     txtCombi->hide();
 
-    lblPause = etiquette(Frame1, QStringLiteral("PAUSE"), rect(1380, 2820, 1335, 615));
+    lblPause = etiquette(Frame1, QStringLiteral("PAUSE"), twips::rect(1380, 2820, 1335, 615));
     QFont impact(QStringLiteral("Impact"));
     impact.setPointSize(24);
     impact.setBold(true);
@@ -156,53 +155,53 @@ void frmChromalis::construireTableau()
     lblPause->setStyleSheet(QStringLiteral("color: rgb(255, 230, 0); background: rgba(0, 0, 0, 150);"));
     lblPause->hide();
 
-    lblPartie = etiquette(Frame1, QStringLiteral("Partie: NON"), rect(60, 5700, 1700, 255));
-    Label1 = etiquette(Frame1, QStringLiteral("temps: "), rect(60, 5940, 480, 255));
-    lblTemps_total = etiquette(Frame1, QStringLiteral("00h00mn00s"), rect(540, 5940, 1200, 255),
+    lblPartie = etiquette(Frame1, QStringLiteral("Partie: NON"), twips::rect(60, 5700, 1700, 255));
+    Label1 = etiquette(Frame1, QStringLiteral("temps: "), twips::rect(60, 5940, 480, 255));
+    lblTemps_total = etiquette(Frame1, QStringLiteral("00h00mn00s"), twips::rect(540, 5940, 1200, 255),
                                QStringLiteral("temps total de jeu"));
-    lblInfo_Mode = etiquette(Frame1, QStringLiteral("Mode: NORMAL"), rect(2700, 5700, 1250, 255));
-    lblinfo_temps = etiquette(Frame1, QStringLiteral("Chrono: NON"), rect(2700, 5940, 1250, 255));
+    lblInfo_Mode = etiquette(Frame1, QStringLiteral("Mode: NORMAL"), twips::rect(2700, 5700, 1250, 255));
+    lblinfo_temps = etiquette(Frame1, QStringLiteral("Chrono: NON"), twips::rect(2700, 5940, 1250, 255));
 
     Shape1 = new QFrame(Frame1);
-    Shape1->setGeometry(rect(1740, 5715, 795, 375));
+    Shape1->setGeometry(twips::rect(1740, 5715, 795, 375));
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setStyleSheet(QStringLiteral("border: 1px solid rgb(250, 232, 200); border-radius: 6px;"));
     Shape3 = new QFrame(Frame1);
-    Shape3->setGeometry(rect(1770, 5745, 735, 315));
+    Shape3->setGeometry(twips::rect(1770, 5745, 735, 315));
     Shape3->setStyleSheet(QStringLiteral("background: rgb(96, 40, 40); border-radius: 4px;"));
-    Label7 = etiquette(Frame1, QStringLiteral("Ventaroc"), rect(1800, 5760, 675, 285));
+    Label7 = etiquette(Frame1, QStringLiteral("Ventaroc"), twips::rect(1800, 5760, 675, 285));
     Label7->setAlignment(Qt::AlignCenter);
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->installEventFilter(this);
 
     Picture1 = new QFrame(Frame1);
-    Picture1->setGeometry(rect(0, 6180, 3975, 795));
+    Picture1->setGeometry(twips::rect(0, 6180, 3975, 795));
     Picture1->setFrameShape(QFrame::Panel);
     Picture1->setFrameShadow(QFrame::Sunken);
     Picture1->setAutoFillBackground(true);
     Picture1->setPalette(QApplication::palette());
-    cmdValider = bouton(Picture1, QStringLiteral("&Valider la proposition"), rect(60, 60, 3795, 375),
+    cmdValider = bouton(Picture1, QStringLiteral("&Valider la proposition"), twips::rect(60, 60, 3795, 375),
                         QStringLiteral("Valider votre proposition"));
     cmdValider->setEnabled(false);
-    Label6[0] = etiquette(Picture1, QStringLiteral("Chrono:"), rect(60, 450, 600, 255));
-    Label2[3] = etiquette(Picture1, QString(), rect(660, 480, 2595, 195), QStringLiteral("Barre de chronometrage"));
+    Label6[0] = etiquette(Picture1, QStringLiteral("Chrono:"), twips::rect(60, 450, 600, 255));
+    Label2[3] = etiquette(Picture1, QString(), twips::rect(660, 480, 2595, 195), QStringLiteral("Barre de chronometrage"));
     Label2[3]->setStyleSheet(QStringLiteral("background: black;"));
-    lblTemps = etiquette(Picture1, QString(), rect(660, 480, 15, 195), QStringLiteral("Barre de chronometrage"));
+    lblTemps = etiquette(Picture1, QString(), twips::rect(660, 480, 15, 195), QStringLiteral("Barre de chronometrage"));
     setCouleurBarre(0x00FF00);
-    lblPourcent = etiquette(Picture1, QStringLiteral("0"), rect(3300, 450, 405, 255), QStringLiteral("Pourcentage d'avancement"));
+    lblPourcent = etiquette(Picture1, QStringLiteral("0"), twips::rect(3300, 450, 405, 255), QStringLiteral("Pourcentage d'avancement"));
     lblPourcent->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label4 = etiquette(Picture1, QStringLiteral("%"), rect(3720, 450, 200, 255));
+    Label4 = etiquette(Picture1, QStringLiteral("%"), twips::rect(3720, 450, 200, 255));
 
-    imgCurseur = image(Frame1, rect(60, 660, 285, 225), QStringLiteral("pointer"));
+    imgCurseur = image(Frame1, twips::rect(60, 660, 285, 225), QStringLiteral("pointer"));
     imgCurseur->hide();
 }
 
 void frmChromalis::construirePalette()
 {
-    Frame6[1] = cadre(this, rect(4140, 540, 615, 135), couleur_plateau.darker(140));
-    Frame2 = cadre(this, rect(4140, 540, 615, 4755), couleur_plateau);
+    Frame6[1] = cadre(this, twips::rect(4140, 540, 615, 135), couleur_plateau.darker(140));
+    Frame2 = cadre(this, twips::rect(4140, 540, 615, 4755), couleur_plateau);
     Frame6[1]->raise();
-    Label2[2] = etiquette(Frame2, QStringLiteral("pions"), rect(60, 180, 500, 255));
+    Label2[2] = etiquette(Frame2, QStringLiteral("pions"), twips::rect(60, 180, 500, 255));
     struct Pion { PegImage** controle; const char* lettre; int gauche; int haut; const char* bulle; };
     const Pion pions[] = {
         {&ImageR, "R", 120, 480, "Pion rouge"},  {&ImageB, "B", 120, 960, "Pion bleu"},
@@ -211,16 +210,16 @@ void frmChromalis::construirePalette()
         {&ImageN, "N", 135, 3645, "Pion violet"}, {&ImageX, "X", 120, 4200, "Pion bleu ciel"},
     };
     for (const Pion& p : pions)
-        *p.controle = image(Frame2, rect(p.gauche, p.haut, 405, 405), QStringLiteral("peg_") + QLatin1String(p.lettre),
+        *p.controle = image(Frame2, twips::rect(p.gauche, p.haut, 405, 405), QStringLiteral("peg_") + QLatin1String(p.lettre),
                             QLatin1String(p.lettre), QString::fromUtf8(p.bulle));
 }
 
 void frmChromalis::construireCommandes()
 {
-    cmdAide = bouton(this, QStringLiteral("&Aide"), rect(4140, 5340, 615, 555), QStringLiteral("Affiche l'aide..."));
-    cmdOptions = bouton(this, QStringLiteral("&Options >>>"), rect(4140, 5940, 615, 555), QStringLiteral("Options"));
-    cmdScores = bouton(this, QStringLiteral("&Scores"), rect(4140, 6540, 615, 375));
-    lblTriche = etiquette(this, QStringLiteral("A. Ferrand\nVentaroc\nnov. 2026"), rect(4140, 6960, 615, 1035),
+    cmdAide = bouton(this, QStringLiteral("&Aide"), twips::rect(4140, 5340, 615, 555), QStringLiteral("Affiche l'aide..."));
+    cmdOptions = bouton(this, QStringLiteral("&Options >>>"), twips::rect(4140, 5940, 615, 555), QStringLiteral("Options"));
+    cmdScores = bouton(this, QStringLiteral("&Scores"), twips::rect(4140, 6540, 615, 375));
+    lblTriche = etiquette(this, QStringLiteral("A. Ferrand\nVentaroc\nnov. 2026"), twips::rect(4140, 6960, 615, 1035),
                           QStringLiteral("Informations"));
     QFont petite = lblTriche->font();
     petite.setPixelSize(9);
@@ -228,72 +227,72 @@ void frmChromalis::construireCommandes()
     lblTriche->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTriche->setWordWrap(true);
     lblTriche->installEventFilter(this);
-    cmdNouveau = bouton(this, QStringLiteral("&Nouveau jeu"), rect(60, 7560, 1935, 435),
+    cmdNouveau = bouton(this, QStringLiteral("&Nouveau jeu"), twips::rect(60, 7560, 1935, 435),
                         QStringLiteral("Démarrer/Arrêter le jeu"));
-    cmdQuitter = bouton(this, QStringLiteral("&Quitter..."), rect(2100, 7560, 1935, 435),
+    cmdQuitter = bouton(this, QStringLiteral("&Quitter..."), twips::rect(2100, 7560, 1935, 435),
                         QStringLiteral("Quitter le programme..."));
 }
 
 void frmChromalis::construireColonneOptions()
 {
     Frame5 = new QGroupBox(QStringLiteral("Légende:"), this);
-    Frame5->setGeometry(rect(4920, 0, 1395, 1575));
+    Frame5->setGeometry(twips::rect(4920, 0, 1395, 1575));
     shaNoir = new CircleShape(Frame5);
     shaNoir->setFillColor(0x000000);
-    shaNoir->setGeometry(rect(120, 360, 240, 240));
-    imgNoir = image(Frame5, rect(120, 360, 240, 240), QStringLiteral("noir"));
-    Label6[1] = etiquette(Frame5, QStringLiteral("Couleur à la bonne place"), rect(420, 270, 915, 480));
+    shaNoir->setGeometry(twips::rect(120, 360, 240, 240));
+    imgNoir = image(Frame5, twips::rect(120, 360, 240, 240), QStringLiteral("noir"));
+    Label6[1] = etiquette(Frame5, QStringLiteral("Couleur à la bonne place"), twips::rect(420, 270, 915, 480));
     shaBlanc = new CircleShape(Frame5);
     shaBlanc->setFillColor(0xFFFFFF);
-    shaBlanc->setGeometry(rect(120, 960, 240, 240));
-    imgBlanc = image(Frame5, rect(120, 960, 240, 240), QStringLiteral("blanc"));
-    Label6[2] = etiquette(Frame5, QStringLiteral("Couleur éxistante mais pas à la bonne place"), rect(420, 780, 915, 720));
+    shaBlanc->setGeometry(twips::rect(120, 960, 240, 240));
+    imgBlanc = image(Frame5, twips::rect(120, 960, 240, 240), QStringLiteral("blanc"));
+    Label6[2] = etiquette(Frame5, QStringLiteral("Couleur éxistante mais pas à la bonne place"), twips::rect(420, 780, 915, 720));
     for (QLabel* l : {Label6[1], Label6[2]})
         l->setWordWrap(true);
 
     Frame3 = new QGroupBox(QStringLiteral("Options"), this);
-    Frame3->setGeometry(rect(4920, 1620, 1395, 3675));
-    Label6[3] = etiquette(Frame3, QStringLiteral("Jeu"), rect(120, 240, 600, 195));
+    Frame3->setGeometry(twips::rect(4920, 1620, 1395, 3675));
+    Label6[3] = etiquette(Frame3, QStringLiteral("Jeu"), twips::rect(120, 240, 600, 195));
     cboJeu = new QComboBox(Frame3);
-    cboJeu->setGeometry(rect(120, 420, 1155, 315));
+    cboJeu->setGeometry(twips::rect(120, 420, 1155, 315));
     chkTemps = new QCheckBox(QStringLiteral("Chrono"), Frame3);
-    chkTemps->setGeometry(rect(120, 930, 1155, 255));
+    chkTemps->setGeometry(twips::rect(120, 930, 1155, 255));
     cboTemps = new QComboBox(Frame3);
-    cboTemps->setGeometry(rect(120, 1200, 1155, 315));
+    cboTemps->setGeometry(twips::rect(120, 1200, 1155, 315));
     cboTemps->setToolTip(QStringLiteral("Temps par coup"));
     cboTemps->setEnabled(false);
-    Label6[4] = etiquette(Frame3, QStringLiteral("Mode"), rect(120, 1740, 600, 195));
+    Label6[4] = etiquette(Frame3, QStringLiteral("Mode"), twips::rect(120, 1740, 600, 195));
     optDebutant = new QRadioButton(QStringLiteral("Initiation"), Frame3);
-    optDebutant->setGeometry(rect(120, 1980, 1200, 240));
+    optDebutant->setGeometry(twips::rect(120, 1980, 1200, 240));
     optDebutant->setToolTip(QStringLiteral("Mode: jeu d'initiation"));
     optExpert = new QRadioButton(QStringLiteral("Normal"), Frame3);
-    optExpert->setGeometry(rect(120, 2220, 1200, 240));
+    optExpert->setGeometry(twips::rect(120, 2220, 1200, 240));
     optExpert->setToolTip(QStringLiteral("Mode: jeu normal"));
     optExpert->setChecked(true);
     optTop = new QRadioButton(QStringLiteral("Expert"), Frame3);
-    optTop->setGeometry(rect(120, 2460, 1200, 240));
+    optTop->setGeometry(twips::rect(120, 2460, 1200, 240));
     chkPartie = new QCheckBox(QStringLiteral("Parties"), Frame3);
-    chkPartie->setGeometry(rect(120, 2910, 1155, 255));
+    chkPartie->setGeometry(twips::rect(120, 2910, 1155, 255));
     chkPartie->setToolTip(QStringLiteral("Parties pré-établies"));
     cboParties = new QComboBox(Frame3);
-    cboParties->setGeometry(rect(120, 3180, 1155, 315));
+    cboParties->setGeometry(twips::rect(120, 3180, 1155, 315));
     cboParties->setToolTip(QStringLiteral("Parties pré-établies"));
     cboParties->setEnabled(false);
     cboParties->setMaxVisibleItems(15);
     static const int hauteurs[3] = {1620, 840, 2760};
     for (int n = 0; n < 3; ++n) {
         Line13[n] = new LineControl(Frame3, Qt::white);
-        Line13[n]->setGeometry(rect(120, hauteurs[n] - 15, 1140, 30));
+        Line13[n]->setGeometry(twips::rect(120, hauteurs[n] - 15, 1140, 30));
     }
 
     Frame4 = new QGroupBox(this);
-    Frame4->setGeometry(rect(4920, 5340, 1395, 2655));
-    Label6[5] = etiquette(Frame4, QStringLiteral("Retrouvez Ventaroc sur Internet:"), rect(120, 150, 1155, 480));
-    cmdInternet = bouton(Frame4, QStringLiteral("Site Web"), rect(120, 660, 1155, 495),
+    Frame4->setGeometry(twips::rect(4920, 5340, 1395, 2655));
+    Label6[5] = etiquette(Frame4, QStringLiteral("Retrouvez Ventaroc sur Internet:"), twips::rect(120, 150, 1155, 480));
+    cmdInternet = bouton(Frame4, QStringLiteral("Site Web"), twips::rect(120, 660, 1155, 495),
                          QStringLiteral("rendez-vous sur le site de Ventaroc..."));
     cmdInternet->setIcon(QIcon(artwork::chemin(QStringLiteral("web"))));
-    Label6[6] = etiquette(Frame4, QStringLiteral("Envoyez un mail à Ventaroc"), rect(120, 1380, 1155, 480));
-    cmdMail = bouton(Frame4, QStringLiteral("E-mail"), rect(120, 1890, 1155, 495),
+    Label6[6] = etiquette(Frame4, QStringLiteral("Envoyez un mail à Ventaroc"), twips::rect(120, 1380, 1155, 480));
+    cmdMail = bouton(Frame4, QStringLiteral("E-mail"), twips::rect(120, 1890, 1155, 495),
                      QStringLiteral("envoyez un e-mail au créateur du jeu..."));
     cmdMail->setIcon(QIcon(artwork::chemin(QStringLiteral("mail"))));
     for (QLabel* l : {Label6[5], Label6[6]})

@@ -91,10 +91,7 @@ void frmChromalis::cmdAide_Click()
     if (QFile::exists(dossier_appli))
         Ouvrir_aide(2);
     else
-        platform::MsgBox(QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci "
-                                        "doit se trouver dans: ")
-                             + platform::App_Path() + QStringLiteral("\r\n"),
-                         platform::vbExclamation, QStringLiteral("Erreur"));
+        Signaler_aide_absente();
 }
 
 void frmChromalis::cmdInternet_Click()

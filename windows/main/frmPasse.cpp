@@ -12,24 +12,23 @@
 #include <QPushButton>
 #include <QScreen>
 
-using twips::rect;
 
 frmPasse::frmPasse() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Mot de passe"));
     setFixedSize(twips::px(3840), twips::px(1905));
     Label1 = new QLabel(QStringLiteral("Entrez le mot de passe:"), this);
-    Label1->setGeometry(rect(240, 180, 3360, 255));
+    Label1->setGeometry(twips::rect(240, 180, 3360, 255));
     txtPasse = new QLineEdit(this);
-    txtPasse->setGeometry(rect(240, 480, 3360, 315));
+    txtPasse->setGeometry(twips::rect(240, 480, 3360, 315));
     txtPasse->setEchoMode(QLineEdit::Password);
     Label2 = new QLabel(QStringLiteral("(respecter les majuscules et minuscules)"), this);
-    Label2->setGeometry(rect(240, 840, 3360, 255));
+    Label2->setGeometry(twips::rect(240, 840, 3360, 255));
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setGeometry(rect(600, 1260, 1215, 375));
+    cmdOK->setGeometry(twips::rect(600, 1260, 1215, 375));
     cmdOK->setDefault(true);
     cmdAnnuler = new QPushButton(QStringLiteral("&Annuler"), this);
-    cmdAnnuler->setGeometry(rect(2040, 1260, 1215, 375));
+    cmdAnnuler->setGeometry(twips::rect(2040, 1260, 1215, 375));
     connect(cmdOK, &QPushButton::clicked, this, &frmPasse::cmdOK_Click);
     connect(cmdAnnuler, &QPushButton::clicked, this, &frmPasse::cmdAnnuler_Click);
 }
@@ -66,7 +65,7 @@ void frmPasse::cmdOK_Click()
     instance<frmParties>()->show();
 }
 
-void frmPasse::cmdAnnuler_Click() { Unload<frmPasse>(); }
+void frmPasse::cmdAnnuler_Click() { Chromalis::Unload<frmPasse>(); }
 
 // Escape and the close box close the window the same way as Annuler.
 void frmPasse::reject() { cmdAnnuler_Click(); }

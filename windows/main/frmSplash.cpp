@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-using twips::rect;
 
 frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -24,13 +23,13 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     setWindowIcon(QIcon(artwork::chemin(QStringLiteral("icon"))));
     setFixedSize(twips::px(6225), twips::px(3405));
     Frame1 = new QFrame(this);
-    Frame1->setGeometry(rect(120, 60, 6000, 3210));
+    Frame1->setGeometry(twips::rect(120, 60, 6000, 3210));
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
 
     imgLogo = new PegImage(Frame1);
-    imgLogo->setGeometry(rect(240, 360, 5595, 2385));
+    imgLogo->setGeometry(twips::rect(240, 360, 5595, 2385));
     imgLogo->setPicture(artwork::chemin(QStringLiteral("logo")));
     imgLogo->installEventFilter(this);
 
@@ -41,12 +40,12 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         return l;
     };
-    Label1 = label(QStringLiteral("Ventaroc"), rect(120, 180, 1800, 315));
-    Label2 = label(QStringLiteral("vous offre"), rect(120, 480, 1800, 255));
-    Label3 = label(QStringLiteral("CHROMALIS"), rect(1560, 1320, 3135, 540));
-    lblVersion = label(QString(), rect(4020, 1860, 1100, 240));
+    Label1 = label(QStringLiteral("Ventaroc"), twips::rect(120, 180, 1800, 315));
+    Label2 = label(QStringLiteral("vous offre"), twips::rect(120, 480, 1800, 255));
+    Label3 = label(QStringLiteral("CHROMALIS"), twips::rect(1560, 1320, 3135, 540));
+    lblVersion = label(QString(), twips::rect(4020, 1860, 1100, 240));
     Label5 = label(QStringLiteral("Rappel des paramêtres par défaut du jeu, des conditions d'utilisation, cliquez"),
-                   rect(120, 2880, 5385, 255));
+                   twips::rect(120, 2880, 5385, 255));
     QFont f1 = Label1->font();
     f1.setBold(true);
     f1.setItalic(true);
@@ -62,7 +61,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     Label3->setStyleSheet(QStringLiteral("color: rgb(255, 244, 214); background: rgba(60, 24, 24, 140); border-radius: 6px;"));
 
     Label4 = new QLabel(QStringLiteral("ICI"), Frame1);
-    Label4->setGeometry(rect(5640, 2880, 255, 255));
+    Label4->setGeometry(twips::rect(5640, 2880, 255, 255));
     Label4->setToolTip(QStringLiteral("Affiche l'aide (html)"));
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setMouseTracking(true);
@@ -120,10 +119,7 @@ void frmSplash::Label4_Click()
         Ouvrir_aide(1);
         return;
     }
-    platform::MsgBox(QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci doit "
-                                    "se trouver dans: ")
-                         + platform::App_Path() + QStringLiteral("\r\n"),
-                     platform::vbExclamation, QStringLiteral("Erreur"));
+    Signaler_aide_absente();
     Label4->setEnabled(false);
     instance<frmChromalis>()->cmdAide->setEnabled(false);
 }
