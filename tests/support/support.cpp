@@ -7,6 +7,13 @@
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "storage/settings.h"
+#include "game/chromalis.h"
+#include "windows/dialogs/frmFIN.h"
+#include "windows/dialogs/frmParties.h"
+#include "windows/dialogs/frmScores.h"
+#include "windows/main/frmChromalis.h"
+#include "windows/main/frmPasse.h"
+#include "windows/main/frmSplash.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -48,6 +55,7 @@ Environnement::Environnement()
 
 Environnement::~Environnement()
 {
+    dechargerFenetres();
     platform::setDialogHooks({});
     platform::setShellHook({});
     platform::setEndHook({});
@@ -65,6 +73,19 @@ QList<Appel> Environnement::messages() const
         if (a.genre == QLatin1String("MsgBox"))
             m.append(a);
     return m;
+}
+
+void dechargerFenetres()
+{
+    using namespace Chromalis;
+    Unload<frmScores>();
+    Unload<frmFIN>();
+    Unload<frmPasse>();
+    Unload<frmSplash>();
+    Unload<frmParties>();
+    Unload<frmChromalis>();
+    viderSuppressions();
+    reinitialiser();
 }
 
 void viderSuppressions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

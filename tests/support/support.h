@@ -44,6 +44,9 @@ private:
     QTemporaryDir dir_;
 };
 
+// Unloads every window and puts the game state back to its start (each test starts afresh).
+void dechargerFenetres();
+
 // Runs the deferred deletions of unloaded windows.
 void viderSuppressions();
 

@@ -42,7 +42,7 @@ void PegImage::appliquerCurseur()
 {
     if (mousePointer_ == vbCustom && !mouseIcon_.isEmpty()) {
         const QSize taille(24, 24);
-        setCursor(QCursor(artwork::rendu(mouseIcon_, taille, devicePixelRatioF()), 4, 4));
+        setCursor(QCursor(artwork::rendu(mouseIcon_, taille, devicePixelRatioF()), taille.width() / 2, taille.height() / 2));
     } else {
         unsetCursor();
     }

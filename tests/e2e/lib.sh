@@ -1,0 +1,89 @@
+# Shared helpers of the end-to-end scripts: a private X server with a window manager, the game
+# started with its own settings folder, windows found by title, screenshots kept as artefacts.
+# Usage: source lib.sh <chromalis executable> <artefacts folder> <scenario name>
+set -euo pipefail
+
+EXE=$1
+ARTEFACTS=$2/$3
+mkdir -p "$ARTEFACTS"
+WORK=$(mktemp -d)
+export XDG_CONFIG_HOME=$WORK/config
+export LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM
+INI=$XDG_CONFIG_HOME/Chromalis/Chromalis.ini
+PIDS=()
+
+echec() { echo "ÉCHEC: $*" >&2; capture echec || true; exit 1; }
+
+for n in $(seq 90 140); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then DISPLAY_NUM=$n; break; fi
+done
+export DISPLAY=:$DISPLAY_NUM
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+openbox >/dev/null 2>&1 &
+WM_PID=$!
+sleep 0.5
+
+finir() {
+    for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    kill "$WM_PID" "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap finir EXIT
+
+# Starts the game in the background; its pid goes to JEU.
+lancer() {
+    "$EXE" >"$ARTEFACTS/sortie-$1.log" 2>&1 &
+    JEU=$!
+    PIDS+=("$JEU")
+}
+
+# Waits until a visible window with exactly this title exists; prints its id.
+attendre_fenetre() {
+    local titre=$1 delai=${2:-10} id
+    for _ in $(seq $((delai * 20))); do
+        id=$(xdotool search --onlyvisible --name "^${titre}\$" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+absente() {
+    ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+capture() { import -window root "$ARTEFACTS/$1.png"; }
+
+# Position of the window's client area on the screen.
+origine() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    OX=$X
+    OY=$Y
+}
+
+# Twips of the layout to screen pixels, inside window $1 (15 twips a pixel).
+px() { echo $(( ($1 + 7) / 15 )); }
+
+cliquer() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
+
+# A real drag: press, move in steps, release.
+glisser() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.15
+    local i
+    for i in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $(( $1 + ($3 - $1) * i / 8 )) $(( $2 + ($4 - $2) * i / 8 ))
+        sleep 0.04
+    done
+    sleep 0.15
+    xdotool mouseup 1
+    sleep 0.2
+}
+
+touche() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
+
+vivant() { kill -0 "$1" 2>/dev/null; }

@@ -1,0 +1,293 @@
+// Start-up: the start-up window, the main window's load, its caption, the quit confirmation,
+// the help link and the one-copy rule.
+#include "support/support.h"
+
+#include "game/chromalis.h"
+#include "platform/dialogs.h"
+#include "platform/instance.h"
+#include "platform/program.h"
+#include "storage/settings.h"
+#include "windows/main/frmChromalis.h"
+#include "windows/main/frmSplash.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLockFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSysInfo>
+#include <QTest>
+
+using namespace Chromalis;
+
+namespace {
+const QString quitter = QStringLiteral("Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
+const QString aide_absente = QStringLiteral(
+    "Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci doit se trouver dans: ");
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<support::Environnement> env;
+    QTemporaryDir programme;
+
+    void demarrer() { instance<frmSplash>(); }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<support::Environnement>();
+        const QString dossier = programme.path();
+        platform::setAppPathHook([dossier] { return dossier; });
+    }
+    void cleanup() { env.reset(); }
+
+    void etatApresChargement()
+    {
+        demarrer();
+        frmChromalis* f = instance<frmChromalis>();
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->cboTemps->currentText(), QStringLiteral("20"));
+        QCOMPARE(f->cboTemps->count(), 12);
+        QCOMPARE(f->cboTemps->itemText(11), QStringLiteral("60"));
+        QCOMPARE(temps_coup, std::int16_t(20));
+        QCOMPARE(f->cboJeu->currentText(), QStringLiteral("Super"));
+        QCOMPARE(f->cboParties->count(), 100);
+        QCOMPARE(f->cboParties->itemText(0), QStringLiteral("SN1"));
+        QCOMPARE(f->cboParties->itemText(99), QStringLiteral("SN100"));
+        QCOMPARE(noms_NI[1], QStringLiteral("NI1"));
+        QCOMPARE(noms_SE[100], QStringLiteral("SE100"));
+        for (int K = 1; K <= 12; ++K)
+            for (int n = 1; n <= 5; ++n)
+                QCOMPARE(f->img[K][n]->Picture(), f->Image1->Picture());
+        QCOMPARE(f->Width(), 4965);
+        QVERIFY(f->optExpert->isChecked() || f->optDebutant->isChecked() || f->optTop->isChecked());
+        QVERIFY(!f->chkTemps->isChecked());
+        QCOMPARE(nb_pions, std::int16_t(5));
+        QCOMPARE(lettre_jeu, QStringLiteral("S"));
+        QCOMPARE(lettre_mode, QStringLiteral("N"));
+        QVERIFY(partie_choisie.isEmpty());
+        QVERIFY(!jeu_en_cours);
+        QCOMPARE(parties[1], QStringLiteral("RORB"));
+        // Centred on the screen.
+        const QRect ecran = f->screen()->geometry();
+        QVERIFY(qAbs(f->frameGeometry().center().x() - ecran.center().x()) <= 2);
+        QVERIFY(qAbs(f->frameGeometry().center().y() - ecran.center().y()) <= 2);
+    }
+
+    void versionEtCheminDAide()
+    {
+        demarrer();
+        QCOMPARE(instance<frmSplash>()->lblVersion->text(), QStringLiteral("Version 1.0.0"));
+        QCOMPARE(dossier_appli, programme.path() + QStringLiteral("/aide.htm"));
+    }
+
+    void cheminDAideSansSeparateurDouble_data()
+    {
+        QTest::addColumn<QString>("dossier");
+        QTest::addColumn<QString>("chemin");
+        QTest::newRow("sans /") << QStringLiteral("/opt/chromalis") << QStringLiteral("/opt/chromalis/aide.htm");
+        QTest::newRow("avec /") << QStringLiteral("/opt/chromalis/") << QStringLiteral("/opt/chromalis/aide.htm");
+        QTest::newRow("racine") << QStringLiteral("/") << QStringLiteral("/aide.htm");
+    }
+    void cheminDAideSansSeparateurDouble()
+    {
+        QFETCH(QString, dossier);
+        QFETCH(QString, chemin);
+        QCOMPARE(chemin_aide(dossier), chemin);
+    }
+
+    void premierLancementEnregistreLeStore()
+    {
+        demarrer();
+        QCOMPARE(storage::GetSetting(QStringLiteral("Chromalis"), QStringLiteral("scores"), QStringLiteral("OK")),
+                 QStringLiteral("OUI"));
+        QCOMPARE(storage::GetSetting(QStringLiteral("Chromalis"), QStringLiteral("parametres"),
+                                     QStringLiteral("dossier application")),
+                 programme.path());
+        QVERIFY(QFile::exists(storage::cheminReglages()));
+    }
+
+    void storeInutilisableNEmpechePasDeJouer()
+    {
+        QVERIFY(QDir().mkpath(storage::cheminReglages()));
+        demarrer();
+        QVERIFY(env->messages().isEmpty());
+        instance<frmChromalis>()->cmdNouveau_Click();
+        QVERIFY(jeu_en_cours);
+    }
+
+    void fermetureDeLAccueil_data()
+    {
+        QTest::addColumn<int>("maniere");
+        QTest::newRow("trois secondes") << 0;
+        QTest::newRow("clic fenetre") << 1;
+        QTest::newRow("clic cadre") << 2;
+        QTest::newRow("clic logo") << 3;
+        QTest::newRow("touche") << 4;
+    }
+    void fermetureDeLAccueil()
+    {
+        QFETCH(int, maniere);
+        demarrer();
+        frmSplash* s = instance<frmSplash>();
+        s->show();
+        QVERIFY(s->Timer1.Enabled());
+        switch (maniere) {
+        case 0:
+            s->Timer1_Timer();
+            s->Timer1_Timer();
+            QVERIFY(!instance<frmChromalis>()->isVisible());
+            s->Timer1_Timer();
+            break;
+        case 1: QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(5, 5)); break;
+        case 2: QTest::mouseClick(s->Frame1, Qt::LeftButton, {}, QPoint(3, 150)); break;
+        case 3: QTest::mouseClick(s->imgLogo, Qt::LeftButton); break;
+        case 4: QTest::keyClick(s, Qt::Key_A); break;
+        }
+        QVERIFY(!estCharge<frmSplash>() || emplacement<frmSplash>() != s);
+        QVERIFY(instance<frmChromalis>()->isVisible());
+        QVERIFY(!s->Timer1.Enabled());
+    }
+
+    void premierRedimensionnementDonneLeTitre()
+    {
+        demarrer();
+        frmChromalis* f = instance<frmChromalis>();
+        f->setWindowTitle(QStringLiteral("titre de conception"));
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        f->Form_Resize();
+        QCOMPARE(f->windowTitle(), QStringLiteral("Ventaroc vous propose:"));
+        QVERIFY(!f->Timer2.Enabled());
+    }
+
+    void fermerDemandeConfirmation_data()
+    {
+        QTest::addColumn<bool>("boutonQuitter");
+        QTest::addColumn<int>("reponse");
+        QTest::newRow("case fermeture, Non") << false << int(platform::vbNo);
+        QTest::newRow("case fermeture, Oui") << false << int(platform::vbYes);
+        QTest::newRow("bouton Quitter, Non") << true << int(platform::vbNo);
+        QTest::newRow("bouton Quitter, Oui") << true << int(platform::vbYes);
+    }
+    void fermerDemandeConfirmation()
+    {
+        QFETCH(bool, boutonQuitter);
+        QFETCH(int, reponse);
+        demarrer();
+        frmChromalis* f = instance<frmChromalis>();
+        f->show();
+        f->cmdNouveau_Click();
+        const QString secret = f->txtCombi->text();
+        env->reponsesMsgBox = {reponse};
+        if (boutonQuitter)
+            f->cmdQuitter->click();
+        else
+            f->close();
+        QCOMPARE(env->messages().size(), 1);
+        const support::Appel m = env->messages().first();
+        QCOMPARE(m.texte, quitter);
+        QCOMPARE(m.titre, QStringLiteral("Chromalis"));
+        QCOMPARE(m.style, platform::vbYesNo + platform::vbQuestion);
+        QCOMPARE(env->finDemandee, reponse == platform::vbYes);
+        // The window and the game are left exactly as they were until the program ends.
+        QVERIFY(f->isVisible());
+        QVERIFY(jeu_en_cours);
+        QCOMPARE(f->txtCombi->text(), secret);
+    }
+
+    void lienDAideFichierPresent()
+    {
+        QFile fichier(programme.path() + QStringLiteral("/aide.htm"));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.close();
+        demarrer();
+        instance<frmSplash>()->Label4_Click();
+        QCOMPARE(env->ouvertures, QStringList{dossier_appli});
+        QVERIFY(env->messages().isEmpty());
+    }
+
+    void lienDAideFichierAbsent()
+    {
+        demarrer();
+        frmSplash* s = instance<frmSplash>();
+        s->Label4_Click();
+        QCOMPARE(env->messages().size(), 1);
+        const support::Appel m = env->messages().first();
+        QCOMPARE(m.texte, aide_absente + programme.path() + QStringLiteral("\r\n"));
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.style, int(platform::vbExclamation));
+        QVERIFY(!s->Label4->isEnabled());
+        QVERIFY(!instance<frmChromalis>()->cmdAide->isEnabled());
+        QVERIFY(env->ouvertures.isEmpty());
+        // A new showing of the start-up window enables its link again.
+        Unload<frmSplash>();
+        support::viderSuppressions();
+        QVERIFY(instance<frmSplash>()->Label4->isEnabled());
+    }
+
+    void ouvertureRefuseeSignalee()
+    {
+        QFile fichier(programme.path() + QStringLiteral("/aide.htm"));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.close();
+        env->shellAccepte = false;
+        demarrer();
+        instance<frmChromalis>()->cmdAide_Click();
+        QCOMPARE(env->messages().size(), 1);
+        QCOMPARE(env->messages().first().texte, QStringLiteral("Erreur lors de l'ouverture du fichier d'aide."));
+        QCOMPARE(env->messages().first().style, int(platform::vbOKOnly));
+    }
+
+    void survolDuLien()
+    {
+        demarrer();
+        frmSplash* s = instance<frmSplash>();
+        s->Label4_MouseMove();
+        QCOMPARE(s->Label4->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(s->Label4->font().underline());
+        s->Frame1_MouseMove();
+        QCOMPARE(s->Label4->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(!s->Label4->font().underline());
+        s->Label4_MouseMove();
+        s->imgLogo_MouseMove();
+        QVERIFY(!s->Label4->font().underline());
+    }
+
+    void deuxiemeCopieRefusee()
+    {
+        QDir().mkpath(QFileInfo(platform::cheminVerrou()).absolutePath());
+        QLockFile autre(platform::cheminVerrou());
+        QVERIFY(autre.tryLock(0));
+        demarrer();
+        QCOMPARE(env->messages().size(), 1);
+        QCOMPARE(env->messages().first().texte, QStringLiteral("Le jeu est déja en cours d'utilisation."));
+        QCOMPARE(env->messages().first().titre, QStringLiteral("Information..."));
+        QCOMPARE(env->messages().first().style, int(platform::vbInformation));
+        QVERIFY(env->finDemandee);
+        QVERIFY(!estCharge<frmChromalis>());
+        // The other copy keeps its lock.
+        QVERIFY(autre.isLocked());
+    }
+
+    void verrouAbandonneRepris()
+    {
+        // A lock left by a copy that died is taken over.
+        QDir().mkpath(QFileInfo(platform::cheminVerrou()).absolutePath());
+        QFile verrou(platform::cheminVerrou());
+        QVERIFY(verrou.open(QIODevice::WriteOnly));
+        verrou.write("2147480000\nchromalis\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        verrou.close();
+        demarrer();
+        QVERIFY(env->messages().isEmpty());
+        QVERIFY(estCharge<frmChromalis>());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
