@@ -87,3 +87,36 @@ glisser() {
 touche() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
 
 vivant() { kill -0 "$1" 2>/dev/null; }
+
+# Colour of one screen pixel, as #RRGGBB.
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# Checksum of a screen area (x y w h), to tell whether it changed.
+zone() {
+    import -window root -crop "$3x$4+$1+$2" -depth 8 rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+# Waits for the main window after the start-up window; sets MAIN, OX, OY.
+attendre_principale() {
+    MAIN=$(attendre_fenetre "Ventaroc vous propose:" 15) || echec "la fenêtre principale ne vient pas"
+    sleep 0.5
+    xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
+    origine "$MAIN"
+}
+
+# A point of the main window given in twips of its client area.
+ecran_x() { echo $(( OX + $(px "$1") )); }
+ecran_y() { echo $(( OY + $(px "$1") )); }
+
+# Centre of hole i of row K, of palette peg n (0 = R ... 7 = X), of the row pointer of row K.
+trou_x() { ecran_x $(( 60 + 360 + 420 * ($1 - 1) + 202 )); }
+trou_y() { ecran_y $(( 540 + 540 + 420 * ($1 - 1) + 202 )); }
+pion_x() { ecran_x $(( 4140 + 120 + 202 )); }
+pion_y() {
+    local hauts=(480 960 1500 2040 2580 3120 3645 4200)
+    ecran_y $(( 540 + ${hauts[$1]} + 202 ))
+}
+curseur_y() { ecran_y $(( 540 + 540 + 420 * ($1 - 1) + 120 + 112 )); }
+curseur_x() { ecran_x $(( 60 + 60 + 142 )); }

@@ -46,7 +46,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+public:
     void reject() override;
+protected:
 
 private:
     // Runs the No action once per closing.
