@@ -1,6 +1,8 @@
 #include "storage/settings.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,6 +21,18 @@ QSettings& ouvrir()
     if (!magasin || cheminOuvert != chemin) {
         magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
         cheminOuvert = chemin;
+        // Sections are parsed lazily: parse them all once so that the file's status is known.
+        (void)magasin->allKeys();
+        if (magasin->status() == QSettings::FormatError) {
+            // A damaged file would be rewritten with whatever could be parsed from it: keep its bytes
+            // aside, untouched, and start a fresh store.
+            magasin.reset();
+            const QString copie = chemin + QStringLiteral(".illisible-")
+                + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+            if (QFile::rename(chemin, copie))
+                qWarning("Chromalis: settings file unreadable, kept as %s", qPrintable(copie));
+            magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
+        }
     }
     return *magasin;
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QFileInfo>
 #include <QSettings>
 #include <memory>
@@ -117,6 +118,31 @@ private slots:
         QVERIFY(leve);
         // What failed is not read back as stored.
         QCOMPARE(GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")), QString());
+    }
+
+    void fichierEndommageMisDeCote()
+    {
+        QDir().mkpath(QFileInfo(cheminReglages()).absolutePath());
+        QByteArray octets;
+        QRandomGenerator hasard(42);
+        for (int k = 0; k < 4096; ++k)
+            octets.append(char(hasard.bounded(256)));
+        QFile fichier(cheminReglages());
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write(octets);
+        fichier.close();
+        InitialiserReglages(app, QStringLiteral("/opt/jeu"));
+        SaveSetting(app, QStringLiteral("SN"), QStringLiteral("1"), QStringLiteral("100;Ana;3;00h00mn10s;01/01/2026;"));
+        relire();
+        QCOMPARE(GetSetting(app, QStringLiteral("scores"), QStringLiteral("OK")), QStringLiteral("OUI"));
+        QCOMPARE(GetSetting(app, QStringLiteral("SN"), QStringLiteral("1")), QStringLiteral("100;Ana;3;00h00mn10s;01/01/2026;"));
+        // The damaged bytes are kept, unchanged, beside the new file.
+        const QStringList copies = QDir(QFileInfo(cheminReglages()).absolutePath())
+                                       .entryList({QStringLiteral("Chromalis.ini.illisible-*")});
+        QCOMPARE(copies.size(), 1);
+        QFile copie(QFileInfo(cheminReglages()).absolutePath() + QLatin1Char('/') + copies.first());
+        QVERIFY(copie.open(QIODevice::ReadOnly));
+        QCOMPARE(copie.readAll(), octets);
     }
 
     void premierLancementInterrompuParUnEchec()
