@@ -120,3 +120,27 @@ pion_y() {
 }
 curseur_y() { ecran_y $(( 540 + 540 + 420 * ($1 - 1) + 120 + 112 )); }
 curseur_x() { ecran_x $(( 60 + 60 + 142 )); }
+
+# Mean brightness (0..1) of a screen area (x y w h): text makes a white box darker.
+clarte() {
+    import -window root -crop "$3x$4+$1+$2" -colorspace Gray -format '%[fx:mean]' info: 2>/dev/null
+}
+
+# Plays the predefined game NI1 (RORB, normal game, Initiation) and wins it on the first row.
+gagner_NI1() {
+    touche F6
+    sleep 0.3
+    origine "$MAIN"
+    cliquer "$(ecran_x 5617)" "$(ecran_y 2197)"
+    touche Up Return
+    cliquer "$(ecran_x 5140)" "$(ecran_y 3720)"
+    cliquer "$(ecran_x 5160)" "$(ecran_y 4657)"
+    touche F5
+    sleep 0.3
+    glisser "$(pion_x)" "$(pion_y 0)" "$(trou_x 1)" "$(trou_y 1)"
+    glisser "$(pion_x)" "$(pion_y 4)" "$(trou_x 2)" "$(trou_y 1)"
+    glisser "$(pion_x)" "$(pion_y 0)" "$(trou_x 3)" "$(trou_y 1)"
+    glisser "$(pion_x)" "$(pion_y 1)" "$(trou_x 4)" "$(trou_y 1)"
+    capture partie-jouee
+    touche F7
+}
