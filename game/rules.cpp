@@ -158,6 +158,31 @@ int bloc(const QString& cle)
     return -1;
 }
 
+bool combinaison_du_bloc(int bloc, const QString& texte)
+{
+    if (bloc < 0 || bloc > 5)
+        return false;
+    const bool super = bloc >= 3;
+    const bool expert = bloc == 2 || bloc == 5;
+    QString lettres = super ? QStringLiteral("RBVJOINX") : QStringLiteral("RBVJOI");
+    if (expert)
+        lettres += QLatin1Char('Z');
+    if (texte.size() != (super ? 5 : 4))
+        return false;
+    for (QChar c : texte)
+        if (!lettres.contains(c))
+            return false;
+    return true;
+}
+
+QString nom_partie(int n)
+{
+    static const char* const cles[] = {"NI", "NN", "NE", "SI", "SN", "SE"};
+    if (n < 1 || n > 600)
+        return QString();
+    return QLatin1String(cles[(n - 1) / 100]) + QString::number((n - 1) % 100 + 1);
+}
+
 std::int32_t calculer_points(std::int16_t nb_lignes, std::int16_t num_ligne, std::int32_t facteur_points,
                              double secondes)
 {

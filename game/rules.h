@@ -40,6 +40,11 @@ QString lettre_valeur(int v);
 std::int32_t facteur(const QString& cle);
 // Block of the predefined games of a key (NI 0 ... SE 5), -1 for an unknown key.
 int bloc(const QString& cle);
+// Whether a text is a combination of a block of predefined games (0 NI ... 5 SE): 4 letters of
+// RBVJOI in the N blocks, 5 of RBVJOINX in the S blocks, Z (an empty place) also in NE and SE.
+bool combinaison_du_bloc(int bloc, const QString& texte);
+// The name of list entry n (1 to 600) of the predefined games: NI1 ... SE100, "" outside.
+QString nom_partie(int n);
 
 // Points of a won game: (rows allowed - rows used) x factor - 10 x seconds, rounded; 0 below 1.
 std::int32_t calculer_points(std::int16_t nb_lignes, std::int16_t num_ligne, std::int32_t facteur_points,
