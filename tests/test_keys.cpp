@@ -101,27 +101,27 @@ private slots:
         QStringList vus;
         for (const support::Appel& a : env->appels)
             vus << a.genre + QLatin1Char(':') + a.texte;
-        if (effet == QLatin1String("message aide")) {
+        if (effet == QStringLiteral("message aide")) {
             QCOMPARE(env->messages().size(), 1);
             QCOMPARE(env->messages().first().titre, QStringLiteral("Erreur"));
-        } else if (effet == QLatin1String("ouverture site")) {
+        } else if (effet == QStringLiteral("ouverture site")) {
             QCOMPARE(env->ouvertures, QStringList{QStringLiteral("https://www.ventaroc.example/")});
-        } else if (effet == QLatin1String("ouverture mail")) {
+        } else if (effet == QStringLiteral("ouverture mail")) {
             QCOMPARE(env->ouvertures.size(), 1);
             QVERIFY(env->ouvertures.first().startsWith(QStringLiteral("mailto:")));
-        } else if (effet == QLatin1String("accueil modal")) {
+        } else if (effet == QStringLiteral("accueil modal")) {
             QCOMPARE(vus, QStringList{QStringLiteral("ShowModal:frmSplash")});
-        } else if (effet == QLatin1String("partie lancée")) {
+        } else if (effet == QStringLiteral("partie lancée")) {
             QVERIFY(jeu_en_cours);
-        } else if (effet == QLatin1String("partie arrêtée")) {
+        } else if (effet == QStringLiteral("partie arrêtée")) {
             QVERIFY(!jeu_en_cours);
-        } else if (effet == QLatin1String("options")) {
+        } else if (effet == QStringLiteral("options")) {
             QCOMPARE(f->Width(), 6540);
-        } else if (effet == QLatin1String("rangée jugée")) {
+        } else if (effet == QStringLiteral("rangée jugée")) {
             QCOMPARE(num_ligne, std::int16_t(rangee + 1));
-        } else if (effet == QLatin1String("scores")) {
+        } else if (effet == QStringLiteral("scores")) {
             QCOMPARE(vus, QStringList{QStringLiteral("ShowModal:frmScores")});
-        } else if (effet == QLatin1String("quitter")) {
+        } else if (effet == QStringLiteral("quitter")) {
             QCOMPARE(env->messages().size(), 1);
             QCOMPARE(env->messages().first().texte,
                      QStringLiteral("Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?"));
@@ -150,8 +150,9 @@ private slots:
         f->chkTemps_Click();
         if (enJeu)
             jouer(QStringLiteral("Super"), chrono);
-        f->cboJeu->setFocus();
-        QTest::keyClick(f->cboJeu->isEnabled() ? static_cast<QWidget*>(f->cboJeu) : f->cmdNouveau, Qt::Key_P);
+        QWidget* cible = f->cboJeu->isEnabled() ? static_cast<QWidget*>(f->cboJeu) : f->cmdNouveau;
+        cible->setFocus();
+        QTest::keyClick(cible, Qt::Key_P);
         QCOMPARE(f->Timer1.Enabled(), pause);
         QCOMPARE(f->lblPause->isVisibleTo(f), pause);
         if (enJeu) {

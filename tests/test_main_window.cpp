@@ -43,6 +43,7 @@ private slots:
     {
         env = std::make_unique<support::Environnement>();
         const QString dossier = programme.path();
+        QFile::remove(dossier + QStringLiteral("/aide.htm"));
         platform::setAppPathHook([dossier] { return dossier; });
     }
     void cleanup() { env.reset(); }

@@ -135,10 +135,13 @@ private slots:
         if (partie)
             jouer(QStringLiteral("Normal"));
         saisirMotDePasse(QStringLiteral("K417"));
+        // The predefined-games window has just come up in front; the player goes back to the board.
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
         env->appels.clear();
         env->reponsesInputBox = {code};
         f->txtCombi->setFocus();
-        QTest::keyClick(f->txtCombi, Qt::Key_R);
+        QTest::keyClick(f->txtCombi, 'R');
         int questions = 0;
         for (const support::Appel& a : env->appels)
             questions += a.genre == QLatin1String("InputBox");
@@ -159,7 +162,7 @@ private slots:
         f->cmdNouveau->setFocus(Qt::TabFocusReason);
         QCOMPARE(env->messages().size(), 1);
         QCOMPARE(env->messages().first().texte, QStringLiteral("Il manque une lettre dans la combinaison."));
-        QTest::keyClick(f->txtCombi, Qt::Key_I);
+        QTest::keyClick(f->txtCombi, 'I');
         QCOMPARE(f->txtCombi->text(), QStringLiteral("OOVI"));
     }
 };

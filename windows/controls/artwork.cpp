@@ -4,9 +4,17 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The pictures live in the static UI library: nothing else pulls their registration in.
+static void enregistrer_images() { Q_INIT_RESOURCE(resources); }
+
 namespace artwork {
 
-QString chemin(const QString& nom) { return QStringLiteral(":/art/") + nom + QStringLiteral(".svg"); }
+QString chemin(const QString& nom)
+{
+    static const bool pret = (enregistrer_images(), true);
+    Q_UNUSED(pret);
+    return QStringLiteral(":/art/") + nom + QStringLiteral(".svg");
+}
 
 QPixmap rendu(const QString& chemin, QSize taille, qreal dpr)
 {

@@ -172,7 +172,6 @@ void frmChromalis::construireTableau()
     Label7 = etiquette(Frame1, QStringLiteral("Ventaroc"), twips::rect(1800, 5760, 675, 285));
     Label7->setAlignment(Qt::AlignCenter);
     Label7->setCursor(Qt::PointingHandCursor);
-    Label7->installEventFilter(this);
 
     Picture1 = new QFrame(Frame1);
     Picture1->setGeometry(twips::rect(0, 6180, 3975, 795));
@@ -226,7 +225,6 @@ void frmChromalis::construireCommandes()
     lblTriche->setFont(petite);
     lblTriche->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTriche->setWordWrap(true);
-    lblTriche->installEventFilter(this);
     cmdNouveau = bouton(this, QStringLiteral("&Nouveau jeu"), twips::rect(60, 7560, 1935, 435),
                         QStringLiteral("Démarrer/Arrêter le jeu"));
     cmdQuitter = bouton(this, QStringLiteral("&Quitter..."), twips::rect(2100, 7560, 1935, 435),

@@ -43,8 +43,9 @@ void frmChromalis::connecter()
     connect(txtCombi, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!txtCombi->isModified()) texteCombiValide_ = t;
     });
-    txtCombi->installEventFilter(this);
-    // Key preview: the window sees every key before the focused control does.
+    // Key preview: the window sees every key before the focused control does. This one filter
+    // also serves the solution field and the clickable labels; a second filter on them would
+    // run every handler twice.
     qApp->installEventFilter(this);
 }
 

@@ -130,7 +130,9 @@ void frmSplash::colorerLien(bool survol)
     f.setUnderline(survol);
     f.setBold(true);
     Label4->setFont(f);
-    Label4->setStyleSheet(survol ? QStringLiteral("color: rgb(255, 0, 0);") : QStringLiteral("color: rgb(0, 0, 255);"));
+    QPalette couleurs = Label4->palette();
+    couleurs.setColor(QPalette::WindowText, survol ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    Label4->setPalette(couleurs);
 }
 
 void frmSplash::Label4_MouseMove() { colorerLien(true); }
