@@ -2,7 +2,7 @@
 PRESET ?= release
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test test-asan bench clean
+.PHONY: deps configure build run test test-asan bench package clean
 
 deps:
 	@tools/install-deps
@@ -23,7 +23,12 @@ test-asan:
 	$(MAKE) test PRESET=asan
 
 bench: build
-	bench/run $(BUILD)
+	cmake --build $(BUILD) --target bare_window
+	bench/run-bench $(BUILD)
+
+# A Debian package in $(BUILD), named chromalis_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf build
