@@ -4,6 +4,7 @@
 #include "windows/main/frmSplash.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -17,6 +18,12 @@ int main(int argc, char* argv[])
                                             .arg(platform::versionMinor())
                                             .arg(platform::versionRevision()));
     QApplication::setDesktopFileName(QStringLiteral("chromalis"));
+
+    // The layout is drawn in twips for a small sans-serif face of 11 pixels; the desktop's larger
+    // default would spill out of the labels and buttons. Arial resolves to its metric twin.
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(11);
+    QApplication::setFont(police);
 
     // The standard buttons and menus speak French like the rest of the game.
     QTranslator traducteur;

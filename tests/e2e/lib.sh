@@ -2,6 +2,9 @@
 # started with its own settings folder, windows found by title, screenshots kept as artefacts.
 # Usage: source lib.sh <chromalis executable> <artefacts folder> <scenario name>
 set -euo pipefail
+# A command that fails unexpectedly names itself before the script stops.
+set -o errtrace
+trap 'echo "ÉCHEC: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
 
 EXE=$1
 ARTEFACTS=$2/$3
@@ -59,10 +62,10 @@ absente() {
 capture() { import -window root "$ARTEFACTS/$1.png"; }
 
 # Position of the window's client area on the screen.
+# (xwininfo: xdotool counts the window manager's frame twice under openbox.)
 origine() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    OX=$X
-    OY=$Y
+    OX=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $4 }')
+    OY=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $4 }')
 }
 
 # Twips of the layout to screen pixels, inside window $1 (15 twips a pixel).
@@ -84,7 +87,16 @@ glisser() {
     sleep 0.2
 }
 
-touche() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
+# Real keys go to the focused window: a window named with -window is brought to the front first
+# (keys sent straight to a window trip over an X focus of PointerRoot).
+touche() {
+    if [ "$1" = -window ]; then
+        xdotool windowactivate --sync "$2" >/dev/null 2>&1 || xdotool windowfocus --sync "$2" >/dev/null 2>&1 || true
+        shift 2
+    fi
+    xdotool key --clearmodifiers "$@"
+    sleep 0.2
+}
 
 vivant() { kill -0 "$1" 2>/dev/null; }
 

@@ -293,8 +293,13 @@ void frmChromalis::construireColonneOptions()
     cmdMail = bouton(Frame4, QStringLiteral("E-mail"), twips::rect(120, 1890, 1155, 495),
                      QStringLiteral("envoyez un e-mail au créateur du jeu..."));
     cmdMail->setIcon(QIcon(artwork::chemin(QStringLiteral("mail"))));
-    for (QLabel* l : {Label6[5], Label6[6]})
+    // The column is narrow: its wrapped captions use the narrow cut of the face to stay whole.
+    QFont etroite(QStringLiteral("Arial Narrow"));
+    etroite.setPixelSize(11);
+    for (QLabel* l : {Label6[1], Label6[2], Label6[5], Label6[6]}) {
         l->setWordWrap(true);
+        l->setFont(etroite);
+    }
 }
 
 std::array<PegImage*, 8> frmChromalis::palette() const
