@@ -8,6 +8,10 @@
 #include <array>
 #include <cstdint>
 
+namespace storage {
+class ErreurStockage;
+}
+
 namespace Chromalis {
 
 inline bool jeu_en_cours = false;
@@ -58,6 +62,8 @@ void Confirmer_sortie();
 
 // The message for a help file that is not where it should be (beside the program).
 void Signaler_aide_absente();
+// The error box for a score that could not be computed or stored.
+void Signaler_erreur(const storage::ErreurStockage& e);
 // F1 of the dialogs: the help file opened with this window as owner, or the missing-file message.
 void Aide_depuis(QWidget* proprietaire);
 

@@ -27,6 +27,13 @@ double secondes_jouees()
 }
 } // namespace
 
+void Signaler_erreur(const storage::ErreurStockage& e)
+{
+    platform::MsgBox(QStringLiteral("Erreur numéro: ") + QString::number(e.numero()) + QStringLiteral("\n")
+                         + QStringLiteral("Description: ") + e.description(),
+                     platform::vbCritical, QStringLiteral("Erreur"));
+}
+
 void Fin_partie(const QString& resultat)
 {
     frmChromalis* f = instance<frmChromalis>();
@@ -92,9 +99,7 @@ void Enregistrer_score(const QString& cle)
         i = static_cast<std::int16_t>(storage::inserer_record(QStringLiteral("Chromalis"), cle, ligne_score, points));
         dans_scores = i <= storage::places_par_table;
     } catch (const storage::ErreurStockage& e) {
-        platform::MsgBox(QStringLiteral("Erreur numéro: ") + QString::number(e.numero()) + QStringLiteral("\n")
-                             + QStringLiteral("Description: ") + e.description(),
-                         platform::vbCritical, QStringLiteral("Erreur"));
+        Signaler_erreur(e);
         dans_scores = false;
     }
 }

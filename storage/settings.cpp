@@ -6,33 +6,52 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
 #include <memory>
 
 namespace storage {
 namespace {
-// One QSettings for the whole run: the file is read once, and every write is synced.
+// One QSettings for the whole run: the file is parsed once, and every write is synced.
 std::unique_ptr<QSettings> magasin;
 QString cheminOuvert;
+
+// The store is written as UTF-8: bytes that do not decode could not be written back as they were.
+bool pasEnUtf8(const QString& chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texte = utf8(fichier.readAll());
+    return utf8.hasError();
+}
+
+// A damaged file would be rewritten with whatever could be parsed from it: its bytes are kept
+// aside, untouched, and a fresh store starts in its place.
+void mettreDeCote(const QString& chemin)
+{
+    const QString copie = chemin + QStringLiteral(".illisible-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    if (QFile::rename(chemin, copie))
+        qWarning("Chromalis: settings file unreadable, kept as %s", qPrintable(copie));
+}
 
 QSettings& ouvrir()
 {
     const QString chemin = cheminReglages();
     if (!magasin || cheminOuvert != chemin) {
-        magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
         cheminOuvert = chemin;
-        // Sections are parsed lazily: parse them all once so that the file's status is known.
-        (void)magasin->allKeys();
-        if (magasin->status() == QSettings::FormatError) {
-            // A damaged file would be rewritten with whatever could be parsed from it: keep its bytes
-            // aside, untouched, and start a fresh store.
-            magasin.reset();
-            const QString copie = chemin + QStringLiteral(".illisible-")
-                + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-            if (QFile::rename(chemin, copie))
-                qWarning("Chromalis: settings file unreadable, kept as %s", qPrintable(copie));
+        if (!pasEnUtf8(chemin)) {
             magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
+            // Sections are parsed lazily: parse them all once so that the file's status is known.
+            (void)magasin->allKeys();
+            if (magasin->status() != QSettings::FormatError)
+                return *magasin;
+            magasin.reset();
         }
+        mettreDeCote(chemin);
+        magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
     }
     return *magasin;
 }

@@ -120,13 +120,24 @@ private slots:
         QCOMPARE(GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")), QString());
     }
 
+    void fichierEndommageMisDeCote_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        // Seed 42 trips the INI parser; the others parse into junk keys, but do not decode as UTF-8.
+        for (const int graine : {42, 1, 2, 3}) {
+            QByteArray octets;
+            QRandomGenerator hasard(graine);
+            for (int k = 0; k < 4096; ++k)
+                octets.append(char(hasard.bounded(256)));
+            QTest::addRow("hasard %d", graine) << octets;
+        }
+        QTest::newRow("Latin-1 dans un nom") << QByteArray("[scores]\nOK=OUI\n[SN]\n1=100;Zo\xe9;3;00h00mn10s;01/01/2026;\n");
+    }
+
     void fichierEndommageMisDeCote()
     {
+        QFETCH(QByteArray, octets);
         QDir().mkpath(QFileInfo(cheminReglages()).absolutePath());
-        QByteArray octets;
-        QRandomGenerator hasard(42);
-        for (int k = 0; k < 4096; ++k)
-            octets.append(char(hasard.bounded(256)));
         QFile fichier(cheminReglages());
         QVERIFY(fichier.open(QIODevice::WriteOnly));
         fichier.write(octets);

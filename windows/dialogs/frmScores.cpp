@@ -31,13 +31,6 @@ constexpr int hauteur_saisie = 5430;
 constexpr int cadre_saisie = 4305;
 constexpr int haut_valider = 240;
 constexpr int pas_ligne = 360;
-
-void signalerErreur(const storage::ErreurStockage& e)
-{
-    platform::MsgBox(QStringLiteral("Erreur numéro: ") + QString::number(e.numero()) + QStringLiteral("\n")
-                         + QStringLiteral("Description: ") + e.description(),
-                     platform::vbCritical, QStringLiteral("Erreur"));
-}
 } // namespace
 
 void frmScores::Form_Load()
@@ -158,7 +151,7 @@ void frmScores::cmdValider_Click()
     try {
         storage::SaveSetting(application, lettre_jeu + lettre_mode, QString::number(i), record);
     } catch (const storage::ErreurStockage& e) {
-        signalerErreur(e);
+        Chromalis::Signaler_erreur(e);
         return;
     }
     restaurerNom(boite);
@@ -221,7 +214,7 @@ void frmScores::cmdRAZ_Click(int Index)
         }
     } catch (const storage::ErreurStockage& e) {
         // An exception may not leave a slot; the player is told, as for the name.
-        signalerErreur(e);
+        Chromalis::Signaler_erreur(e);
         return;
     }
     cmdRAZ[0]->setEnabled(false);
