@@ -74,10 +74,17 @@ void SaveSetting(const QString&, const QString& section, const QString& nom, con
 {
     QSettings& s = ouvrir();
     QDir().mkpath(QFileInfo(cheminOuvert).absolutePath());
-    s.setValue(cle(section, nom), valeur);
+    const QString k = cle(section, nom);
+    const QVariant avant = s.value(k);
+    s.setValue(k, valeur);
     s.sync();
     if (s.status() == QSettings::AccessError) {
-        // What was not written must not be read back as if it had been.
+        // What was not written must not be read back as if it had been. Qt keeps unsynced changes
+        // in a per-file cache that outlives this object, so the old value is put back first.
+        if (avant.isValid())
+            s.setValue(k, avant);
+        else
+            s.remove(k);
         magasin.reset();
         throw ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + cheminOuvert);
     }

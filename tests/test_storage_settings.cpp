@@ -8,8 +8,11 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <memory>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 using namespace storage;
 
@@ -118,6 +121,36 @@ private slots:
         QVERIFY(leve);
         // What failed is not read back as stored.
         QCOMPARE(GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")), QString());
+    }
+
+    void echecSurUnFichierExistantNeLaissePasDeTrace()
+    {
+        SaveSetting(app, QStringLiteral("NI"), QStringLiteral("1"), QStringLiteral("900;Ana;2;00h00mn09s;01/01/2026;"));
+        const QString rep = QFileInfo(cheminReglages()).absolutePath();
+        QFile fichier(cheminReglages());
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        const QByteArray avant = fichier.readAll();
+        fichier.close();
+        // The folder made unwritable, even for root (immutable flag, where the file system has it).
+        const bool root = geteuid() == 0;
+        const QStringList proteger = {QStringLiteral("-R"), root ? QStringLiteral("+i") : QStringLiteral("a-w"), rep};
+        if (QProcess::execute(root ? QStringLiteral("chattr") : QStringLiteral("chmod"), proteger) != 0)
+            QSKIP("this file system cannot make a folder unwritable");
+        auto liberer = qScopeGuard([&] {
+            QProcess::execute(root ? QStringLiteral("chattr") : QStringLiteral("chmod"),
+                              {QStringLiteral("-R"), root ? QStringLiteral("-i") : QStringLiteral("u+w"), rep});
+        });
+        QVERIFY_THROWS_EXCEPTION(ErreurStockage, SaveSetting(app, QStringLiteral("NI"), QStringLiteral("1"),
+                                                             QStringLiteral("950;Bob;1;00h00mn05s;02/01/2026;")));
+        QVERIFY_THROWS_EXCEPTION(ErreurStockage, SaveSetting(app, QStringLiteral("NI"), QStringLiteral("2"),
+                                                             QStringLiteral("900;Ana;2;00h00mn09s;01/01/2026;")));
+        // Neither the next read of this run nor the file itself holds what could not be written.
+        QCOMPARE(GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")), QStringLiteral("900;Ana;2;00h00mn09s;01/01/2026;"));
+        QCOMPARE(GetSetting(app, QStringLiteral("NI"), QStringLiteral("2")), QString());
+        relire();
+        QCOMPARE(GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")), QStringLiteral("900;Ana;2;00h00mn09s;01/01/2026;"));
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QCOMPARE(fichier.readAll(), avant);
     }
 
     void fichierEndommageMisDeCote_data()

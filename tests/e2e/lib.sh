@@ -16,6 +16,12 @@ unset QT_QPA_PLATFORM
 INI=$XDG_CONFIG_HOME/Chromalis/Chromalis.ini
 PIDS=()
 
+# A settings folder of its own for the next start of the game.
+nouveaux_reglages() {
+    export XDG_CONFIG_HOME=$WORK/$1
+    INI=$XDG_CONFIG_HOME/Chromalis/Chromalis.ini
+}
+
 echec() { echo "ÉCHEC: $*" >&2; capture echec || true; exit 1; }
 
 for n in $(seq 90 140); do
@@ -31,6 +37,8 @@ sleep 0.5
 
 finir() {
     for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    chattr -R -i "$WORK" 2>/dev/null || true
+    chmod -R u+rwX "$WORK" 2>/dev/null || true
     kill "$WM_PID" "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$WORK"
@@ -155,4 +163,48 @@ gagner_NI1() {
     glisser "$(pion_x)" "$(pion_y 1)" "$(trou_x 4)" "$(trou_y 1)"
     capture partie-jouee
     touche F7
+}
+
+# From the BRAVO dialog of a game that enters an empty table: opens the scores window on the new
+# row 1 and selects its placeholder, ready for the name; sets SCORES (and OX, OY to its origin).
+ouvrir_saisie() {
+    local bravo
+    bravo=$(attendre_fenetre "BRAVO" 5) || echec "pas de BRAVO après la bonne combinaison"
+    sleep 0.3
+    capture bravo
+    touche -window "$bravo" space
+    SCORES=$(attendre_fenetre "CHROMALIS: Tableau des scores" 5) || echec "le tableau des scores ne s'ouvre pas"
+    sleep 0.3
+    origine "$SCORES"
+    cliquer $((OX + $(px 3112))) $((OY + $(px 1192)))
+    touche ctrl+a
+}
+
+# The scores window opened with F8 on the table Normal / INITIATION; sets SCORES, OX, OY.
+voir_table_NI() {
+    touche F8
+    SCORES=$(attendre_fenetre "CHROMALIS: Tableau des scores" 5) || echec "F8 n'ouvre pas les scores"
+    origine "$SCORES"
+    cliquer $((OX + $(px 900))) $((OY + $(px 5407)))
+    cliquer $((OX + $(px 4777))) $((OY + $(px 5392)))
+    touche Home Return
+    touche alt+v
+    sleep 0.3
+}
+
+# Whether row 1 of the table on view shows a name: its name box is darker than the empty row 2.
+nom_en_ligne_1() {
+    local nom1 nom2
+    nom1=$(clarte $((OX + $(px 1700))) $((OY + $(px 1050))) 150 14)
+    nom2=$(clarte $((OX + $(px 1700))) $((OY + $(px 1410))) 150 14)
+    awk -v a="$nom1" -v b="$nom2" 'BEGIN { exit !(a < b - 0.02) }'
+}
+
+# Makes a folder and what it holds unwritable, even for root (immutable flag).
+proteger() {
+    if [ "$(id -u)" = 0 ]; then
+        chattr -R +i "$1" || echec "chattr +i impossible ici: le dossier ne peut pas être protégé"
+    else
+        chmod -R a-w "$1"
+    fi
 }

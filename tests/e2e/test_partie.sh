@@ -5,18 +5,9 @@ source "$(dirname "$0")/lib.sh" "$1" "$2" partie
 lancer premier
 attendre_principale
 gagner_NI1
-bravo=$(attendre_fenetre "BRAVO" 5) || echec "pas de BRAVO après la bonne combinaison"
-sleep 0.3
-capture 1-bravo
-grep -Eq '^1="?[0-9]+;votre nom \?;1;' "$INI" || echec "pas de record provisoire dans $INI"
-
-touche -window "$bravo" space
-scores=$(attendre_fenetre "CHROMALIS: Tableau des scores" 5) || echec "le tableau des scores ne s'ouvre pas"
-sleep 0.3
+ouvrir_saisie
 capture 2-saisie-du-nom
-origine "$scores"
-cliquer $((OX + $(px 3112))) $((OY + $(px 1192)))
-touche ctrl+a
+grep -Eq '^1="?[0-9]+;votre nom \?;1;' "$INI" || echec "pas de record provisoire dans $INI"
 xdotool type --delay 40 "Zoe Testeur"
 sleep 0.2
 touche Return
@@ -26,7 +17,7 @@ grep -q 'Zoe Testeur;1;' "$INI" || echec "le nom n'est pas dans $INI"
 touche Escape
 absente "CHROMALIS: Tableau des scores" || echec "Échap ne ferme pas les scores"
 sleep 0.3
-xdotool windowactivate --sync "$bravo" >/dev/null 2>&1 || true
+xdotool windowactivate --sync "$(attendre_fenetre BRAVO 5)" >/dev/null 2>&1 || true
 touche alt+n
 sleep 0.3
 absente "BRAVO" || echec "Non ne ferme pas le dialogue"
@@ -36,19 +27,9 @@ wait "$JEU" 2>/dev/null || true
 # Restart: the record is still there.
 lancer second
 attendre_principale
-touche F8
-scores=$(attendre_fenetre "CHROMALIS: Tableau des scores" 5) || echec "F8 n'ouvre pas les scores"
-origine "$scores"
-# Normal, INITIATION, VOIR.
-cliquer $((OX + $(px 900))) $((OY + $(px 5407)))
-cliquer $((OX + $(px 4777))) $((OY + $(px 5392)))
-touche Home Return
-touche alt+v
-sleep 0.3
+voir_table_NI
 capture 4-apres-redemarrage
-nom1=$(clarte $((OX + $(px 1700))) $((OY + $(px 1050))) 150 14)
-nom2=$(clarte $((OX + $(px 1700))) $((OY + $(px 1410))) 150 14)
-awk -v a="$nom1" -v b="$nom2" 'BEGIN { exit !(a < b - 0.02) }' || echec "la ligne 1 ne montre pas de nom ($nom1 / $nom2)"
+nom_en_ligne_1 || echec "la ligne 1 ne montre pas de nom"
 grep -Eq '^1="?[0-9]+;Zoe Testeur;1;00h00mn[0-9]{2}s;[0-9]{2}/[0-9]{2}/20[0-9]{2};"?$' "$INI" \
     || echec "record incomplet: $(grep '^1=' "$INI")"
 echo "partie: OK"
