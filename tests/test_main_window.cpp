@@ -36,7 +36,12 @@ class TestMainWindow : public QObject {
     std::unique_ptr<support::Environnement> env;
     QTemporaryDir programme;
 
-    void demarrer() { instance<frmSplash>(); }
+    // The start-up window, then the first turn of the event loop, which loads the board behind it.
+    void demarrer()
+    {
+        instance<frmSplash>();
+        QCoreApplication::processEvents();
+    }
 
 private slots:
     void init()
@@ -101,6 +106,15 @@ private slots:
         QFETCH(QString, dossier);
         QFETCH(QString, chemin);
         QCOMPARE(chemin_aide(dossier), chemin);
+    }
+
+    void plateauChargeApresLAccueil()
+    {
+        instance<frmSplash>();
+        QVERIFY(!estCharge<frmChromalis>());
+        QCoreApplication::processEvents();
+        QVERIFY(estCharge<frmChromalis>());
+        QCOMPARE(emplacement<frmChromalis>()->isVisible(), false);
     }
 
     void premierLancementEnregistreLeStore()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 
 frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -87,7 +88,9 @@ void frmSplash::Form_Load()
     move(static_cast<int>(ecran.width() / 2.0 - frameGeometry().width() / 2.0),
          static_cast<int>(ecran.height() / 2.0 - frameGeometry().height() / 2.0));
     dossier_appli = chemin_aide(platform::App_Path());
-    instance<frmChromalis>();
+    // The board is loaded as soon as this window is on screen, not before: it is hidden behind it
+    // for three seconds anyway. Anything that needs it earlier loads it on first use.
+    QTimer::singleShot(0, this, [] { instance<frmChromalis>(); });
     lblVersion->setText(QStringLiteral("Version ") + QString::number(platform::versionMajor()) + QLatin1Char('.')
                         + QString::number(platform::versionMinor()) + QLatin1Char('.')
                         + QString::number(platform::versionRevision()));
