@@ -9,6 +9,7 @@
 #include "windows/dialogs/frmParties_liste.h"
 #include "windows/main/frmChromalis.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -216,6 +217,16 @@ void frmParties::cmdModifier_Click()
     }
     choix.first()->setText(reponse);
     Chromalis::parties[k + 1] = reponse;
+}
+
+// The window has no close box, but not every window manager leaves Alt+F4 or its own button out:
+// a close asked from outside is refused. Only the solution access hides it.
+void frmParties::closeEvent(QCloseEvent* e)
+{
+    if (e->spontaneous())
+        e->ignore();
+    else
+        QWidget::closeEvent(e);
 }
 
 bool frmParties::eventFilter(QObject* objet, QEvent* e)
