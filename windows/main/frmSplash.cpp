@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -59,6 +60,19 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     Label3->setAlignment(Qt::AlignCenter);
     for (QLabel* l : {Label1, Label2, Label3, lblVersion})
         l->setStyleSheet(QStringLiteral("color: rgb(250, 232, 200);"));
+    // The maker's lines straddle the logo's edge: a dark halo keeps the pale letters readable on
+    // the light frame as well as on the logo.
+    for (QLabel* l : {Label1, Label2}) {
+        auto* halo = new QGraphicsDropShadowEffect(l);
+        halo->setColor(QColor(60, 24, 24));
+        halo->setOffset(1, 1);
+        halo->setBlurRadius(3);
+        l->setGraphicsEffect(halo);
+    }
+    // The reminder line is as long as the window is wide: the narrow cut of the face keeps it whole.
+    QFont etroite(QStringLiteral("Arial Narrow"));
+    etroite.setPixelSize(11);
+    Label5->setFont(etroite);
     Label3->setStyleSheet(QStringLiteral("color: rgb(255, 244, 214); background: rgba(60, 24, 24, 140); border-radius: 6px;"));
 
     Label4 = new QLabel(QStringLiteral("ICI"), Frame1);
