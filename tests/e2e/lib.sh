@@ -108,6 +108,18 @@ touche() {
 
 vivant() { kill -0 "$1" 2>/dev/null; }
 
+# Kills the game outright and waits until the X server has dropped its windows, so that the
+# next start is not mistaken for the dead one.
+arreter() {
+    kill -9 "$JEU" 2>/dev/null || true
+    wait "$JEU" 2>/dev/null || true
+    for _ in $(seq 100); do
+        xdotool search --pid "$JEU" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    echec "les fenêtres du jeu tué restent à l'écran"
+}
+
 # Colour of one screen pixel, as #RRGGBB.
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -1

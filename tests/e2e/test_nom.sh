@@ -15,7 +15,7 @@ lancer colle
 attendre_principale
 gagner_NI1
 ouvrir_saisie
-coproc COLLE { "$OUTIL_COLLE" 1048576 "Nom tres long "; }
+coproc COLLE { exec "$OUTIL_COLLE" 1048576 "Nom tres long "; }
 PIDS+=("$COLLE_PID")
 read -r -t 10 pret <&"${COLLE[0]}" || echec "le presse-papiers ne se prépare pas"
 [ "$pret" = pret ] || echec "presse-papiers: $pret"
@@ -42,7 +42,7 @@ capture colle-2-affiche
 nom_en_ligne_1 || echec "colle: le nom de 1 Mo n'est pas affiché"
 touche Escape
 vivant "$JEU" || echec "colle: le jeu s'est arrêté"
-kill -9 "$JEU"
+arreter
 
 # 2. SIGKILL as soon as the name reaches the file.
 nouveaux_reglages abrupt
@@ -53,8 +53,7 @@ ouvrir_saisie
 xdotool type --delay 30 "Karl Abrupt"
 xdotool key Return
 for _ in $(seq 500); do grep -q 'Karl Abrupt' "$INI" 2>/dev/null && break; sleep 0.01; done
-kill -9 "$JEU"
-wait "$JEU" 2>/dev/null || true
+arreter
 grep -q 'Karl Abrupt' "$INI" || echec "abrupt: le nom n'a jamais atteint $INI"
 lancer abrupt-relance
 attendre_principale

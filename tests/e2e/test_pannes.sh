@@ -20,11 +20,6 @@ gagner_sans_pouvoir_noter() {
     vivant "$JEU" || echec "$1: le jeu s'est arrêté"
 }
 
-arreter() {
-    kill -9 "$JEU"
-    wait "$JEU" 2>/dev/null || true
-}
-
 # 1. Random bytes: set aside untouched, and a fresh store takes the score.
 nouveaux_reglages hasard
 mkdir -p "$(dirname "$INI")"

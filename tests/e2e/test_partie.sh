@@ -21,8 +21,7 @@ xdotool windowactivate --sync "$(attendre_fenetre BRAVO 5)" >/dev/null 2>&1 || t
 touche alt+n
 sleep 0.3
 absente "BRAVO" || echec "Non ne ferme pas le dialogue"
-kill -9 "$JEU"
-wait "$JEU" 2>/dev/null || true
+arreter
 
 # Restart: the record is still there.
 lancer second
