@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,14 +26,7 @@ namespace Chromalis {
 namespace {
 frmChromalis* principal() { return instance<frmChromalis>(); }
 
-// The six controls of the predefined-games window that a running game locks.
-void verrouiller_parties(bool actif)
-{
-    frmParties* p = instance<frmParties>();
-    for (QWidget* w : std::initializer_list<QWidget*>{p->txtNumPartie, p->cmdChercher, p->cmdIdentique,
-                                                      p->cmdModifier, p->lstParties, p->cmdChercherNom})
-        w->setEnabled(actif);
-}
+void verrouiller_parties(bool actif) { frmParties::verrouiller(actif); }
 
 void armer_palette(bool arme)
 {

@@ -51,7 +51,8 @@ private slots:
         env = std::make_unique<support::Environnement>();
         instance<frmSplash>();
         f = instance<frmChromalis>();
-        p = instance<frmParties>();
+        if (QByteArray(QTest::currentTestFunction()) != "construiteAuBesoin")
+            p = instance<frmParties>();
     }
     void cleanup()
     {
@@ -74,6 +75,27 @@ private slots:
         QCOMPARE(entree(101), QStringLiteral("OJRR"));
         QCOMPARE(entree(301), QStringLiteral("VROIO"));
         QCOMPARE(entree(600), QStringLiteral("VNJRV"));
+    }
+
+    // The window waits for its first use: the board's load fills the table by itself, and a game
+    // started before the window exists still finds it locked.
+    void construiteAuBesoin()
+    {
+        QVERIFY(!estCharge<frmParties>());
+        QCOMPARE(parties[1], QStringLiteral("RORB"));
+        QCOMPARE(parties[600], QStringLiteral("VNJRV"));
+        f->cmdNouveau_Click();
+        QVERIFY(jeu_en_cours);
+        QVERIFY(!estCharge<frmParties>());
+        p = instance<frmParties>();
+        const auto controles = {static_cast<QWidget*>(p->lstParties), static_cast<QWidget*>(p->txtNumPartie),
+                                static_cast<QWidget*>(p->cmdChercher), static_cast<QWidget*>(p->cmdChercherNom),
+                                static_cast<QWidget*>(p->cmdIdentique), static_cast<QWidget*>(p->cmdModifier)};
+        for (QWidget* w : controles)
+            QVERIFY(!w->isEnabled());
+        f->cmdNouveau_Click();
+        for (QWidget* w : controles)
+            QVERIFY(w->isEnabled());
     }
 
     // Every predefined game can be won: each entry uses only the length and colours of its block.

@@ -76,16 +76,36 @@ frmParties::frmParties()
     txtNumPartie->installEventFilter(this);
 }
 
+void frmParties::charger_table()
+{
+    for (int n = 1; n <= 600; ++n)
+        Chromalis::parties[n] = QLatin1String(liste_parties::combinaisons[n - 1]);
+}
+
 void frmParties::Form_Load()
 {
+    charger_table();
     QStringList liste;
-    liste.reserve(int(liste_parties::combinaisons.size()));
-    for (const char* c : liste_parties::combinaisons)
-        liste << QLatin1String(c);
+    liste.reserve(600);
+    for (int n = 1; n <= 600; ++n)
+        liste << Chromalis::parties[n];
     lstParties->addItems(liste);
     Label3->setText(QStringLiteral("Total: ") + QString::number(lstParties->count()) + QStringLiteral(" parties"));
-    for (int n = 1; n <= 600; ++n)
-        Chromalis::parties[n] = lstParties->item(n - 1)->text();
+    appliquer_verrou();
+}
+
+void frmParties::verrouiller(bool actif)
+{
+    actif_ = actif;
+    if (Chromalis::estCharge<frmParties>())
+        Chromalis::instance<frmParties>()->appliquer_verrou();
+}
+
+void frmParties::appliquer_verrou()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{txtNumPartie, cmdChercher, cmdIdentique, cmdModifier,
+                                                      lstParties, cmdChercherNom})
+        w->setEnabled(actif_);
 }
 
 void frmParties::lstParties_Click()

@@ -1,6 +1,7 @@
 #pragma once
 // The predefined-games window: the 600 combinations, found by number or by letters, checked for
-// duplicates and replaceable. Loaded hidden with the main window; its load fills the module table.
+// duplicates and replaceable. Built the first time it is needed: the main window's load only fills
+// the module table from the same list, and a running game's lock is kept until the window exists.
 #include <QWidget>
 
 class QLabel;
@@ -15,6 +16,11 @@ class frmParties : public QWidget {
 public:
     frmParties();
     void Form_Load();
+
+    // The module table of the 600 combinations, as the window's load fills it.
+    static void charger_table();
+    // A running game locks the search and the changes, whether the window is built yet or not.
+    static void verrouiller(bool actif);
 
     void lstParties_Click();
     void lstParties_DblClick();
@@ -43,5 +49,7 @@ protected:
 private:
     void selectionner(int k);
     void refuser_chiffre();
+    void appliquer_verrou();
     bool place_ = false;
+    static inline bool actif_ = true;
 };

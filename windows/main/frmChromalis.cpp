@@ -350,7 +350,8 @@ void frmChromalis::Form_Load()
         cboJeu->setCurrentIndex(1);
     }
     cboJeu_Click();
-    instance<frmParties>();
+    // The predefined-games window itself waits for the solution access, which few players open.
+    frmParties::charger_table();
     nb_pions = 5;
     try {
         storage::InitialiserReglages(QStringLiteral("Chromalis"), platform::App_Path());

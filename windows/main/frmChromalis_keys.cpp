@@ -142,5 +142,6 @@ void frmChromalis::lblTriche_Click()
     txtCombi->hide();
     Label5->hide();
     txtCombi->setReadOnly(true);
-    instance<frmParties>()->hide();
+    if (estCharge<frmParties>())
+        instance<frmParties>()->hide();
 }
