@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
@@ -115,6 +116,21 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(estCharge<frmChromalis>());
         QCOMPARE(emplacement<frmChromalis>()->isVisible(), false);
+    }
+
+    // Each face the windows ask for comes out as a face of letters: a missing one must not fall to
+    // whatever symbol font the machine's font matching hands out.
+    void policesDeLettres()
+    {
+        demarrer();
+        frmSplash* s = instance<frmSplash>();
+        frmChromalis* f = instance<frmChromalis>();
+        const QStringList lettres = {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans Narrow"),
+                                     QStringLiteral("Arial"), QStringLiteral("Arial Narrow"), QStringLiteral("Impact"),
+                                     QStringLiteral("DejaVu Sans")};
+        for (QLabel* l : {s->Label1, s->Label3, s->Label5, f->lblTitre, f->lblPause, f->Label6[1], f->lblPartie})
+            QVERIFY2(lettres.contains(QFontInfo(l->font()).family()),
+                     qPrintable(l->text() + QStringLiteral(": ") + QFontInfo(l->font()).family()));
     }
 
     void premierLancementEnregistreLeStore()

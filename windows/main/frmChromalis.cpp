@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "storage/settings.h"
 #include "windows/controls/WrapButton.h"
+#include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
 #include "windows/dialogs/frmParties.h"
 
@@ -87,7 +88,7 @@ frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
     titre.setLetterSpacing(QFont::PercentageSpacing, 110);
     lblTitre->setFont(titre);
     lblTitre->setAlignment(Qt::AlignCenter);
-    lblTitre->setStyleSheet(QStringLiteral("color: rgb(128, 64, 64);"));
+    colorer(lblTitre, QColor(128, 64, 64));
 
     construireTableau();
     construirePalette();
@@ -133,12 +134,12 @@ void frmChromalis::construireTableau()
                               QStringLiteral("lettre dans le mot mais, pas à la bonne place"));
         for (QLabel* l : {Label3[n], Label8[n]}) {
             l->setAlignment(Qt::AlignCenter);
-            l->setStyleSheet(QStringLiteral("background: rgb(250, 232, 200); color: black;"));
+            colorer(l, Qt::black, QColor(250, 232, 200));
             l->hide();
         }
     }
     Label5 = etiquette(Frame1, QString(), twips::rect(1560, 180, 795, 255), QStringLiteral("solution initiale"));
-    Label5->setStyleSheet(QStringLiteral("background: rgb(250, 232, 200); color: black;"));
+    colorer(Label5, Qt::black, QColor(250, 232, 200));
     Label5->hide();
     txtCombi = new QLineEdit(Frame1);
     txtCombi->setGeometry(twips::rect(1560, 420, 795, 285));
@@ -147,12 +148,15 @@ void frmChromalis::construireTableau()
     txtCombi->hide();
 
     lblPause = etiquette(Frame1, QStringLiteral("PAUSE"), twips::rect(1380, 2820, 1335, 615));
-    QFont impact(QStringLiteral("Impact"));
+    // Where the heavy poster face is missing, fontconfig may hand out a dingbats font for it: the
+    // narrow sans in bold is the stand-in.
+    QFont impact;
+    impact.setFamilies({QStringLiteral("Impact"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
     impact.setPointSize(24);
     impact.setBold(true);
     lblPause->setFont(impact);
     lblPause->setAlignment(Qt::AlignCenter);
-    lblPause->setStyleSheet(QStringLiteral("color: rgb(255, 230, 0); background: rgba(0, 0, 0, 150);"));
+    colorer(lblPause, QColor(255, 230, 0), QColor(0, 0, 0, 150));
     lblPause->hide();
 
     lblPartie = etiquette(Frame1, QStringLiteral("Partie: NON"), twips::rect(60, 5700, 1700, 255));
@@ -162,13 +166,10 @@ void frmChromalis::construireTableau()
     lblInfo_Mode = etiquette(Frame1, QStringLiteral("Mode: NORMAL"), twips::rect(2700, 5700, 1250, 255));
     lblinfo_temps = etiquette(Frame1, QStringLiteral("Chrono: NON"), twips::rect(2700, 5940, 1250, 255));
 
-    Shape1 = new QFrame(Frame1);
+    Shape1 = new RoundedPanel(Frame1, QColor(), QColor(250, 232, 200), 6);
     Shape1->setGeometry(twips::rect(1740, 5715, 795, 375));
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->setStyleSheet(QStringLiteral("border: 1px solid rgb(250, 232, 200); border-radius: 6px;"));
-    Shape3 = new QFrame(Frame1);
+    Shape3 = new RoundedPanel(Frame1, QColor(96, 40, 40), QColor(), 4);
     Shape3->setGeometry(twips::rect(1770, 5745, 735, 315));
-    Shape3->setStyleSheet(QStringLiteral("background: rgb(96, 40, 40); border-radius: 4px;"));
     Label7 = etiquette(Frame1, QStringLiteral("Ventaroc"), twips::rect(1800, 5760, 675, 285));
     Label7->setAlignment(Qt::AlignCenter);
     Label7->setCursor(Qt::PointingHandCursor);
@@ -184,7 +185,7 @@ void frmChromalis::construireTableau()
     cmdValider->setEnabled(false);
     Label6[0] = etiquette(Picture1, QStringLiteral("Chrono:"), twips::rect(60, 450, 600, 255));
     Label2[3] = etiquette(Picture1, QString(), twips::rect(660, 480, 2595, 195), QStringLiteral("Barre de chronometrage"));
-    Label2[3]->setStyleSheet(QStringLiteral("background: black;"));
+    colorer(Label2[3], Qt::white, Qt::black);
     lblTemps = etiquette(Picture1, QString(), twips::rect(660, 480, 15, 195), QStringLiteral("Barre de chronometrage"));
     setCouleurBarre(0x00FF00);
     lblPourcent = etiquette(Picture1, QStringLiteral("0"), twips::rect(3300, 450, 405, 255), QStringLiteral("Pourcentage d'avancement"));
@@ -407,5 +408,5 @@ void frmChromalis::setLargeurBarre(int largeur)
 void frmChromalis::setCouleurBarre(int bbggrr)
 {
     couleurBarre_ = bbggrr;
-    lblTemps->setStyleSheet(QStringLiteral("background: %1;").arg(couleurVb(bbggrr).name()));
+    colorer(lblTemps, Qt::black, couleurVb(bbggrr));
 }

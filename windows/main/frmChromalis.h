@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class RoundedPanel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -49,8 +50,8 @@ public:
     QLabel* lblInfo_Mode;
     QLabel* lblinfo_temps;
     QLabel* Label7;
-    QFrame* Shape1;
-    QFrame* Shape3;
+    RoundedPanel* Shape1;
+    RoundedPanel* Shape3;
     QFrame* Picture1;
     QPushButton* cmdValider;
     // 0 "Chrono:", 1 and 2 the legend lines, 3 "Jeu", 4 "Mode", 5 and 6 the web and mail captions.

@@ -6,6 +6,7 @@
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "windows/controls/PegImage.h"
+#include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
 #include "windows/main/frmChromalis.h"
 
@@ -58,8 +59,8 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     f3.setBold(true);
     Label3->setFont(f3);
     Label3->setAlignment(Qt::AlignCenter);
-    for (QLabel* l : {Label1, Label2, Label3, lblVersion})
-        l->setStyleSheet(QStringLiteral("color: rgb(250, 232, 200);"));
+    for (QLabel* l : {Label1, Label2, lblVersion})
+        colorer(l, QColor(250, 232, 200));
     // The maker's lines straddle the logo's edge: a dark halo keeps the pale letters readable on
     // the light frame as well as on the logo.
     for (QLabel* l : {Label1, Label2}) {
@@ -73,7 +74,10 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     QFont etroite(QStringLiteral("Arial Narrow"));
     etroite.setPixelSize(11);
     Label5->setFont(etroite);
-    Label3->setStyleSheet(QStringLiteral("color: rgb(255, 244, 214); background: rgba(60, 24, 24, 140); border-radius: 6px;"));
+    colorer(Label3, QColor(255, 244, 214));
+    auto* plaque = new RoundedPanel(Frame1, QColor(60, 24, 24, 140), QColor(), 6);
+    plaque->setGeometry(Label3->geometry());
+    plaque->stackUnder(Label3);
 
     Label4 = new QLabel(QStringLiteral("ICI"), Frame1);
     Label4->setGeometry(twips::rect(5640, 2880, 255, 255));
