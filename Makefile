@@ -23,7 +23,7 @@ test-asan:
 	$(MAKE) test PRESET=asan
 
 bench: build
-	cmake --build $(BUILD) --target bare_window
+	cmake --build $(BUILD) --target bare_window label_window
 	bench/run-bench $(BUILD)
 
 # A Debian package in $(BUILD), named chromalis_<version>_<arch>.deb.
