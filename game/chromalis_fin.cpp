@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "storage/records.h"
 #include "storage/settings.h"
+#include "windows/controls/artwork.h"
 #include "windows/dialogs/frmFIN.h"
 #include "windows/main/frmChromalis.h"
 
@@ -43,7 +44,7 @@ void Fin_partie(const QString& resultat)
 
     if (resultat == QLatin1String("perdue")) {
         fin->setWindowTitle(QStringLiteral("PERDU"));
-        fin->setWindowIcon(QIcon(fin->Image2->Picture()));
+        fin->setWindowIcon(artwork::icone(fin->Image2->Picture()));
         fin->lblTexte->setText(
             QStringLiteral("Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:"));
         fin->fraTemps->hide();
@@ -59,7 +60,7 @@ void Fin_partie(const QString& resultat)
         return;
 
     fin->setWindowTitle(QStringLiteral("BRAVO"));
-    fin->setWindowIcon(QIcon(fin->Image1->Picture()));
+    fin->setWindowIcon(artwork::icone(fin->Image1->Picture()));
     fin->lblTexte->setText(QStringLiteral("Vous avez trouver la bonne combinaison des couleurs."));
     fin->fraTemps->show();
     fin->lblTemps->setText(f->lblTemps_total->text());

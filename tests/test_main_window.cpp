@@ -133,6 +133,39 @@ private slots:
                      qPrintable(l->text() + QStringLiteral(": ") + QFontInfo(l->font()).family()));
     }
 
+    // The icons are drawn by the game's own renderer: every size a window manager or a button asks
+    // for comes out at that size with the picture in it, and a disabled button greys its icon.
+    void icones_data()
+    {
+        QTest::addColumn<int>("taille");
+        QTest::newRow("16") << 16;
+        QTest::newRow("32") << 32;
+        QTest::newRow("64") << 64;
+    }
+    void icones()
+    {
+        QFETCH(int, taille);
+        demarrer();
+        frmChromalis* f = instance<frmChromalis>();
+        const auto opaques = [](const QImage& image) {
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += qAlpha(image.pixel(x, y)) == 255;
+            return n;
+        };
+        for (const QIcon& icone : {instance<frmSplash>()->windowIcon(), f->windowIcon(), f->cmdInternet->icon()}) {
+            QVERIFY(icone.availableSizes().contains(QSize(taille, taille)));
+            const QImage image = icone.pixmap(QSize(taille, taille), 1.0).toImage();
+            QCOMPARE(image.size(), QSize(taille, taille));
+            QVERIFY(opaques(image) > taille * taille / 4);
+        }
+        const QImage actif = f->cmdMail->icon().pixmap(QSize(taille, taille), 1.0, QIcon::Normal).toImage();
+        const QImage grise = f->cmdMail->icon().pixmap(QSize(taille, taille), 1.0, QIcon::Disabled).toImage();
+        QCOMPARE(grise.size(), actif.size());
+        QVERIFY(grise.convertToFormat(QImage::Format_ARGB32) != actif.convertToFormat(QImage::Format_ARGB32));
+    }
+
     void premierLancementEnregistreLeStore()
     {
         demarrer();

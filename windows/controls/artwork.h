@@ -1,5 +1,6 @@
 #pragma once
 // The game's pictures are SVG resources, rendered once per size and screen scale and cached.
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -9,4 +10,8 @@ namespace artwork {
 QString chemin(const QString& nom);
 // The picture rendered at the given logical size for the given device pixel ratio.
 QPixmap rendu(const QString& chemin, QSize taille, qreal dpr);
+// An icon drawn through the same renderer, each size when it is asked for. A plain QIcon of an
+// SVG file would make Qt look up, load and relocate its icon engine plugin before the first
+// window is shown.
+QIcon icone(const QString& chemin);
 } // namespace artwork

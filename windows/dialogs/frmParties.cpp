@@ -61,7 +61,7 @@ frmParties::frmParties()
     cmdIdentique = new WrapButton(QStringLiteral("C&ombinaisons identiques ?"), this);
     cmdIdentique->setGeometry(twips::rect(120, 5505, 1620, 495));
     cmdIdentique->setToolTip(QStringLiteral("recherche les combinaisons en double"));
-    cmdIdentique->setIcon(QIcon(artwork::chemin(QStringLiteral("identique"))));
+    cmdIdentique->setIcon(artwork::icone(artwork::chemin(QStringLiteral("identique"))));
     cmdModifier = new WrapButton(QStringLiteral("&Modifier la combinaison"), this);
     cmdModifier->setGeometry(twips::rect(120, 6075, 1620, 375));
     cmdModifier->setToolTip(QStringLiteral("modifier la combinaison"));

@@ -167,7 +167,7 @@ void frmScores::construireTable()
     // Created after the rows so that it lies over the row number it stands for.
     cmdValider = new QPushButton(Frame2);
     cmdValider->setGeometry(twips::rect(90, haut_valider, 435, 315));
-    cmdValider->setIcon(QIcon(artwork::chemin(QStringLiteral("valider"))));
+    cmdValider->setIcon(artwork::icone(artwork::chemin(QStringLiteral("valider"))));
     cmdValider->setToolTip(QStringLiteral("Valider votre nom"));
     cmdValider->hide();
 }

@@ -75,7 +75,7 @@ QPushButton* bouton(QWidget* parent, const QString& texte, QRect place, const QS
 frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Ventaroc vous propose"));
-    setWindowIcon(QIcon(artwork::chemin(QStringLiteral("icon"))));
+    setWindowIcon(artwork::icone(artwork::chemin(QStringLiteral("icon"))));
     Timer1.setInterval(500);
     Timer2.setInterval(100);
     Timer3.setInterval(1000);
@@ -289,11 +289,11 @@ void frmChromalis::construireColonneOptions()
     Label6[5] = etiquette(Frame4, QStringLiteral("Retrouvez Ventaroc sur Internet:"), twips::rect(120, 150, 1155, 480));
     cmdInternet = bouton(Frame4, QStringLiteral("Site Web"), twips::rect(120, 660, 1155, 495),
                          QStringLiteral("rendez-vous sur le site de Ventaroc..."));
-    cmdInternet->setIcon(QIcon(artwork::chemin(QStringLiteral("web"))));
+    cmdInternet->setIcon(artwork::icone(artwork::chemin(QStringLiteral("web"))));
     Label6[6] = etiquette(Frame4, QStringLiteral("Envoyez un mail à Ventaroc"), twips::rect(120, 1380, 1155, 480));
     cmdMail = bouton(Frame4, QStringLiteral("E-mail"), twips::rect(120, 1890, 1155, 495),
                      QStringLiteral("envoyez un e-mail au créateur du jeu..."));
-    cmdMail->setIcon(QIcon(artwork::chemin(QStringLiteral("mail"))));
+    cmdMail->setIcon(artwork::icone(artwork::chemin(QStringLiteral("mail"))));
     // The column is narrow: its wrapped captions use the narrow cut of the face to stay whole.
     QFont etroite(QStringLiteral("Arial Narrow"));
     etroite.setPixelSize(11);

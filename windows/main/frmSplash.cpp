@@ -23,7 +23,7 @@
 frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Chromalis"));
-    setWindowIcon(QIcon(artwork::chemin(QStringLiteral("icon"))));
+    setWindowIcon(artwork::icone(artwork::chemin(QStringLiteral("icon"))));
     setFixedSize(twips::px(6225), twips::px(3405));
     Frame1 = new QFrame(this);
     Frame1->setGeometry(twips::rect(120, 60, 6000, 3210));
