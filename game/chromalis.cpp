@@ -26,8 +26,6 @@ namespace Chromalis {
 namespace {
 frmChromalis* principal() { return instance<frmChromalis>(); }
 
-void verrouiller_parties(bool actif) { frmParties::verrouiller(actif); }
-
 void armer_palette(bool arme)
 {
     frmChromalis* f = principal();
@@ -79,6 +77,7 @@ void reinitialiser()
     titre.clear();
     dossier_appli.clear();
     i = 0;
+    frmParties::verrouiller(true);
 }
 
 QString chemin_aide(const QString& dossier)
@@ -170,7 +169,7 @@ void Demarrer_jeu()
         f->txtCombi->setMaxLength(nb_pions);
     }
 
-    verrouiller_parties(false);
+    frmParties::verrouiller(false);
 
     const int rangees = type_jeu == QLatin1String("Super") ? 12 : 10;
     for (int K = 1; K <= 12; ++K)
@@ -259,7 +258,7 @@ void Arreter_jeu()
     f->optTop->setEnabled(true);
     f->cboJeu->setEnabled(true);
     f->Timer4.setEnabled(false);
-    verrouiller_parties(true);
+    frmParties::verrouiller(true);
     f->cmdNouveau->setFocus();
 }
 
