@@ -17,9 +17,11 @@ dpkg-deb --contents "$DEB" >"$ARTEFACTS/contenu.txt"
 [ "$(dpkg-deb -f "$DEB" Package)" = chromalis ] || echec "nom du paquet"
 [ "$(dpkg-deb -f "$DEB" Maintainer)" = "Ventaroc <chromalis@ventaroc.example>" ] || echec "mainteneur"
 depends=$(dpkg-deb -f "$DEB" Depends)
-for lib in libqt6widgets6 libqt6svg6 libqt6gui6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libstdc++6; do
     [[ $depends == *"$lib"* ]] || echec "dépendance $lib absente de: $depends"
 done
+# The pictures are rendered at build time: QtSvg is a build dependency only.
+[[ $depends != *libqt6svg6* ]] || echec "libqt6svg6 ne sert qu'à la construction: $depends"
 
 RACINE=$WORK/racine
 dpkg -x "$DEB" "$RACINE"

@@ -52,8 +52,9 @@ void PegImage::paintEvent(QPaintEvent*)
 {
     if (picture_.isEmpty())
         return;
+    const QImage image = artwork::image(picture_, size(), devicePixelRatioF());
     QPainter p(this);
-    p.drawPixmap(rect(), artwork::rendu(picture_, size(), devicePixelRatioF()));
+    p.drawImage(QRectF(rect()), image, QRectF(image.rect()));
 }
 
 void PegImage::mousePressEvent(QMouseEvent* e)

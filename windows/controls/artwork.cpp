@@ -1,47 +1,128 @@
 #include "windows/controls/artwork.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 
-// The pictures live in the static UI library: nothing else pulls their registration in.
-static void enregistrer_images() { Q_INIT_RESOURCE(resources); }
+// The rendered pictures live in the static UI library: nothing else pulls their registration in.
+static void enregistrer_images() { Q_INIT_RESOURCE(art); }
 
 namespace artwork {
+namespace {
+
+QSize pixels_de(QSize taille, qreal dpr) { return (QSizeF(taille) * dpr).toSize(); }
+
+QString nom_taille(QSize pixels)
+{
+    return QString::number(pixels.width()) + QLatin1Char('x') + QString::number(pixels.height());
+}
+
+// The renderings of a picture are kept in one folder per screen scale.
+QString dossier(const QString& chemin, int echelle)
+{
+    return QStringLiteral(":/art/") + QString::number(echelle) + QLatin1Char('/') + chemin.section(QLatin1Char('/'), -1);
+}
+
+QResource trouver(const QString& chemin, QSize pixels, int echelle)
+{
+    return QResource(dossier(chemin, echelle) + QLatin1Char('/') + nom_taille(pixels));
+}
+
+// A picture rendered at build time. Scale 1 is raw premultiplied RGBA, row after row, stored
+// uncompressed, so the image is drawn straight from the program's own pages; scale 2 is PNG.
+QImage lire_rendu(const QString& chemin, QSize pixels)
+{
+    const QResource brut = trouver(chemin, pixels, 1);
+    if (brut.isValid()) {
+        const qsizetype octets = qsizetype(pixels.width()) * pixels.height() * 4;
+        if (brut.compressionAlgorithm() != QResource::NoCompression || brut.size() != octets)
+            return {};
+        const QImage image(brut.data(), pixels.width(), pixels.height(), pixels.width() * 4,
+                           QImage::Format_RGBA8888_Premultiplied);
+        // Rows are read as whole words: data off a word boundary is copied rather than read askew.
+        return reinterpret_cast<quintptr>(brut.data()) % alignof(quint32) ? image.copy() : image;
+    }
+    const QResource png = trouver(chemin, pixels, 2);
+    if (!png.isValid())
+        return {};
+    QImage image;
+    if (!image.loadFromData(png.uncompressedData(), "PNG") || image.size() != pixels)
+        return {};
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// An unlisted size: the smallest rendering that covers it, or failing that the largest, scaled.
+QImage mettre_a_l_echelle(const QString& chemin, QSize pixels)
+{
+    QSize meilleure;
+    const QStringList noms = QDir(dossier(chemin, 1)).entryList(QDir::Files) + QDir(dossier(chemin, 2)).entryList(QDir::Files);
+    for (const QString& nom : noms) {
+        const QSize s(nom.section(QLatin1Char('x'), 0, 0).toInt(), nom.section(QLatin1Char('x'), 1, 1).toInt());
+        if (s.isEmpty())
+            continue;
+        const bool couvre = s.width() >= pixels.width() && s.height() >= pixels.height();
+        const bool couvrait = meilleure.width() >= pixels.width() && meilleure.height() >= pixels.height();
+        const auto aire = [](QSize t) { return qint64(t.width()) * t.height(); };
+        if (meilleure.isEmpty() || (couvre && (!couvrait || aire(s) < aire(meilleure)))
+            || (!couvre && !couvrait && aire(s) > aire(meilleure)))
+            meilleure = s;
+    }
+    const QImage source = meilleure.isEmpty() ? QImage() : lire_rendu(chemin, meilleure);
+    if (source.isNull())
+        return {};
+    return source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
 
 QString chemin(const QString& nom)
 {
     static const bool pret = (enregistrer_images(), true);
     Q_UNUSED(pret);
-    return QStringLiteral(":/art/") + nom + QStringLiteral(".svg");
+    return QStringLiteral(":/art/") + nom;
+}
+
+bool prerendu(const QString& chemin, QSize pixels)
+{
+    return trouver(chemin, pixels, 1).isValid() || trouver(chemin, pixels, 2).isValid();
+}
+
+QImage image(const QString& chemin, QSize taille, qreal dpr)
+{
+    static QHash<QString, QImage> cache;
+    const QSize pixels = pixels_de(taille, dpr);
+    if (chemin.isEmpty() || pixels.isEmpty())
+        return {};
+    const QString cle = chemin + QLatin1Char('/') + nom_taille(pixels);
+    auto it = cache.constFind(cle);
+    if (it != cache.constEnd())
+        return *it;
+    QImage resultat = lire_rendu(chemin, pixels);
+    if (resultat.isNull())
+        resultat = mettre_a_l_echelle(chemin, pixels);
+    cache.insert(cle, resultat);
+    return resultat;
 }
 
 QPixmap rendu(const QString& chemin, QSize taille, qreal dpr)
 {
     static QHash<QString, QPixmap> cache;
-    if (chemin.isEmpty() || taille.isEmpty())
-        return {};
-    const QString cle = chemin + QLatin1Char('@') + QString::number(taille.width()) + QLatin1Char('x')
-                      + QString::number(taille.height()) + QLatin1Char('@') + QString::number(dpr);
+    const QString cle = chemin + QLatin1Char('/') + nom_taille(pixels_de(taille, dpr)) + QLatin1Char('@')
+                      + QString::number(dpr);
     auto it = cache.constFind(cle);
     if (it != cache.constEnd())
         return *it;
-    QPixmap pm(taille * dpr);
-    pm.fill(Qt::transparent);
-    QSvgRenderer svg(chemin);
-    if (svg.isValid()) {
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p, QRectF(QPointF(0, 0), QSizeF(pm.size())));
-    }
+    QPixmap pm = QPixmap::fromImage(image(chemin, taille, dpr));
     pm.setDevicePixelRatio(dpr);
     cache.insert(cle, pm);
     return pm;
 }
+
 namespace {
 class MoteurIcone : public QIconEngine {
 public:

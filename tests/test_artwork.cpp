@@ -1,0 +1,180 @@
+// The pictures rendered at build time: every listed size at scales 1 and 2 matches its SVG
+// drawn now, other sizes are scaled from them, and every picture the windows draw was rendered
+// at its exact size.
+#include "support/support.h"
+
+#include "game/chromalis.h"
+#include "windows/controls/PegImage.h"
+#include "windows/controls/artwork.h"
+#include "windows/dialogs/frmFIN.h"
+#include "windows/main/frmChromalis.h"
+#include "windows/main/frmSplash.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+QImage dessin_svg(const QString& nom, QSize pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer svg(QStringLiteral(ART_SOURCE_DIR "/") + nom + QStringLiteral(".svg"));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
+}
+
+struct Ecart {
+    int maximum = 0;
+    double moyen = 0;
+};
+
+// Largest and mean difference of the premultiplied channels.
+Ecart ecart(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Ecart e;
+    qint64 somme = 0;
+    for (int j = 0; j < x.height(); ++j) {
+        const auto* u = reinterpret_cast<const QRgb*>(x.constScanLine(j));
+        const auto* v = reinterpret_cast<const QRgb*>(y.constScanLine(j));
+        for (int i = 0; i < x.width(); ++i) {
+            for (const int decalage : {0, 8, 16, 24}) {
+                const int d = std::abs(int((u[i] >> decalage) & 0xff) - int((v[i] >> decalage) & 0xff));
+                e.maximum = std::max(e.maximum, d);
+                somme += d;
+            }
+        }
+    }
+    e.moyen = double(somme) / (4.0 * x.width() * x.height());
+    return e;
+}
+
+} // namespace
+
+class TestArtwork : public QObject {
+    Q_OBJECT
+    std::unique_ptr<support::Environnement> env;
+
+private slots:
+    void init() { env = std::make_unique<support::Environnement>(); }
+    void cleanup() { env.reset(); }
+
+    // Every line of the size list, at both scales.
+    void tailleListee_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<int>("echelle");
+        QFile liste(QStringLiteral(ART_SOURCE_DIR "/sizes.txt"));
+        QVERIFY(liste.open(QIODevice::ReadOnly | QIODevice::Text));
+        int lignes = 0;
+        while (!liste.atEnd()) {
+            const QString texte = QString::fromUtf8(liste.readLine()).section(QLatin1Char('#'), 0, 0).trimmed();
+            const QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (qsizetype k = 1; k < mots.size(); ++k) {
+                const QStringList lh = mots[k].split(QLatin1Char('x'));
+                const QSize taille(lh[0].toInt(), lh.value(1, lh[0]).toInt());
+                for (const int echelle : {1, 2})
+                    QTest::addRow("%s %s x%d", qPrintable(mots[0]), qPrintable(mots[k]), echelle)
+                        << mots[0] << taille << echelle;
+            }
+            lignes += mots.isEmpty() ? 0 : 1;
+        }
+        QCOMPARE(lignes, 21);
+    }
+    void tailleListee()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QSize, taille);
+        QFETCH(int, echelle);
+        const QString chemin = artwork::chemin(nom);
+        const QSize pixels = taille * echelle;
+        QVERIFY(artwork::prerendu(chemin, pixels));
+        const QImage image = artwork::image(chemin, taille, echelle);
+        QCOMPARE(image.size(), pixels);
+        // Scale 1 is the renderer's own bytes; scale 2 went through PNG's straight alpha.
+        const Ecart e = ecart(image, dessin_svg(nom, pixels));
+        QVERIFY2(e.maximum <= (echelle == 1 ? 0 : 2), qPrintable(QString::number(e.maximum)));
+        const QPixmap pm = artwork::rendu(chemin, taille, echelle);
+        QCOMPARE(pm.size(), pixels);
+        QCOMPARE(pm.devicePixelRatio(), qreal(echelle));
+    }
+
+    // Sizes the list does not hold: scaled from the nearest rendering, close to the drawing.
+    void tailleNonListee_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("peg larger") << "peg_R" << QSize(40, 40) << 1.0 << QSize(40, 40);
+        QTest::newRow("peg smaller") << "peg_R" << QSize(20, 20) << 1.0 << QSize(20, 20);
+        QTest::newRow("logo, other shape") << "logo" << QSize(300, 200) << 1.0 << QSize(300, 200);
+        QTest::newRow("pointer at 1.5") << "pointer" << QSize(19, 15) << 1.5 << QSize(29, 23);
+        QTest::newRow("icon above all") << "icon" << QSize(256, 256) << 1.0 << QSize(256, 256);
+    }
+    void tailleNonListee()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QSize, taille);
+        QFETCH(qreal, dpr);
+        QFETCH(QSize, pixels);
+        const QString chemin = artwork::chemin(nom);
+        QVERIFY(!artwork::prerendu(chemin, pixels));
+        const QImage image = artwork::image(chemin, taille, dpr);
+        QCOMPARE(image.size(), pixels);
+        const Ecart e = ecart(image, dessin_svg(nom, pixels));
+        QVERIFY2(e.moyen < 5.0, qPrintable(QString::number(e.moyen)));
+    }
+
+    void imageInconnue()
+    {
+        QVERIFY(artwork::image(artwork::chemin(QStringLiteral("inconnue")), QSize(16, 16), 1.0).isNull());
+        QVERIFY(artwork::rendu(artwork::chemin(QStringLiteral("inconnue")), QSize(16, 16), 1.0).isNull());
+        QVERIFY(artwork::image(artwork::chemin(QStringLiteral("peg_R")), QSize(0, 27), 1.0).isNull());
+        QVERIFY(artwork::image(QString(), QSize(27, 27), 1.0).isNull());
+    }
+
+    // Every picture on the windows, and every pointer they set, is drawn at a rendered size:
+    // a window resized without the list would come out scaled, a little blurred.
+    void fenetresAuxTaillesRendues_data()
+    {
+        QTest::addColumn<int>("echelle");
+        QTest::newRow("1") << 1;
+        QTest::newRow("2") << 2;
+    }
+    void fenetresAuxTaillesRendues()
+    {
+        QFETCH(int, echelle);
+        using namespace Chromalis;
+        instance<frmSplash>();
+        QCoreApplication::processEvents();
+        QList<PegImage*> images = instance<frmSplash>()->findChildren<PegImage*>();
+        images += instance<frmChromalis>()->images();
+        images += instance<frmFIN>()->findChildren<PegImage*>();
+        int vues = 0;
+        for (const PegImage* p : std::as_const(images)) {
+            if (p->isHidden())
+                continue;
+            if (!p->Picture().isEmpty()) {
+                ++vues;
+                QVERIFY2(artwork::prerendu(p->Picture(), p->size() * echelle), qPrintable(p->Picture()));
+            }
+            if (!p->MouseIcon().isEmpty())
+                QVERIFY2(artwork::prerendu(p->MouseIcon(), QSize(24, 24) * echelle), qPrintable(p->MouseIcon()));
+        }
+        QVERIFY(vues > 60);
+        support::dechargerFenetres();
+    }
+};
+
+QTEST_MAIN(TestArtwork)
+#include "test_artwork.moc"
