@@ -1,10 +1,10 @@
 // Chromalis: the start-up window first; it opens the main window when it closes.
 #include "game/chromalis.h"
 #include "platform/program.h"
+#include "windows/controls/police.h"
 #include "windows/main/frmSplash.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,11 +19,7 @@ int main(int argc, char* argv[])
                                             .arg(platform::versionRevision()));
     QApplication::setDesktopFileName(QStringLiteral("chromalis"));
 
-    // The layout is drawn in twips for a small sans-serif face of 11 pixels; the desktop's larger
-    // default would spill out of the labels and buttons. Arial resolves to its metric twin.
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(11);
-    QApplication::setFont(police);
+    police::appliquer();
 
     // The standard buttons and menus speak French like the rest of the game.
     QTranslator traducteur;

@@ -7,7 +7,11 @@
 #include "platform/instance.h"
 #include "platform/program.h"
 #include "storage/settings.h"
+#include "windows/dialogs/frmFIN.h"
+#include "windows/dialogs/frmParties.h"
+#include "windows/dialogs/frmScores.h"
 #include "windows/main/frmChromalis.h"
+#include "windows/main/frmPasse.h"
 #include "windows/main/frmSplash.h"
 
 #include <QCheckBox>
@@ -154,7 +158,10 @@ private slots:
                     n += qAlpha(image.pixel(x, y)) == 255;
             return n;
         };
-        for (const QIcon& icone : {instance<frmSplash>()->windowIcon(), f->windowIcon(), f->cmdInternet->icon()}) {
+        // The windows without an icon of their own show the game's.
+        const QList<QIcon> icones{instance<frmSplash>()->windowIcon(), f->windowIcon(), instance<frmScores>()->windowIcon(),
+                                  instance<frmPasse>()->windowIcon(), f->cmdInternet->icon()};
+        for (const QIcon& icone : icones) {
             QVERIFY(icone.availableSizes().contains(QSize(taille, taille)));
             const QImage image = icone.pixmap(QSize(taille, taille), 1.0).toImage();
             QCOMPARE(image.size(), QSize(taille, taille));
@@ -164,6 +171,34 @@ private slots:
         const QImage grise = f->cmdMail->icon().pixmap(QSize(taille, taille), 1.0, QIcon::Disabled).toImage();
         QCOMPARE(grise.size(), actif.size());
         QVERIFY(grise.convertToFormat(QImage::Format_ARGB32) != actif.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // No caption is cut: every label is tall enough for all its lines in the face it uses.
+    void textesEntiers()
+    {
+        demarrer();
+        QList<QLabel*> etiquettes = instance<frmSplash>()->findChildren<QLabel*>();
+        etiquettes += instance<frmChromalis>()->findChildren<QLabel*>();
+        etiquettes += instance<frmScores>()->findChildren<QLabel*>();
+        etiquettes += instance<frmPasse>()->findChildren<QLabel*>();
+        etiquettes += instance<frmFIN>()->findChildren<QLabel*>();
+        etiquettes += instance<frmParties>()->findChildren<QLabel*>();
+        int vues = 0;
+        QStringList coupes;
+        for (const QLabel* l : std::as_const(etiquettes)) {
+            if (l->isHidden() || l->text().isEmpty())
+                continue;
+            ++vues;
+            const QSize texte = l->fontMetrics()
+                                    .boundingRect(l->contentsRect(), (l->wordWrap() ? Qt::TextWordWrap : 0) | l->alignment(),
+                                                  l->text().trimmed())
+                                    .size();
+            if (texte.height() > l->contentsRect().height() || texte.width() > l->contentsRect().width())
+                coupes << QStringLiteral("\"%1\" %2x%3 in %4x%5").arg(l->text()).arg(texte.width()).arg(texte.height())
+                              .arg(l->contentsRect().width()).arg(l->contentsRect().height());
+        }
+        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(QStringLiteral("; "))));
+        QVERIFY(vues > 3);
     }
 
     void premierLancementEnregistreLeStore()

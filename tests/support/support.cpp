@@ -8,6 +8,7 @@
 #include "platform/shell.h"
 #include "storage/settings.h"
 #include "game/chromalis.h"
+#include "windows/controls/police.h"
 #include "windows/dialogs/frmFIN.h"
 #include "windows/dialogs/frmParties.h"
 #include "windows/dialogs/frmScores.h"
@@ -24,6 +25,8 @@ namespace support {
 Environnement::Environnement()
 {
     qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+    // The windows are measured in the face the game sets at start-up.
+    police::appliquer();
     storage::oublierCache();
     platform::libererVerrou();
     platform::reinitialiserFin();

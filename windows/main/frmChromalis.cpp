@@ -75,7 +75,6 @@ QPushButton* bouton(QWidget* parent, const QString& texte, QRect place, const QS
 frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Ventaroc vous propose"));
-    setWindowIcon(artwork::icone(artwork::chemin(QStringLiteral("icon"))));
     Timer1.setInterval(500);
     Timer2.setInterval(100);
     Timer3.setInterval(1000);
@@ -160,7 +159,7 @@ void frmChromalis::construireTableau()
     lblPause->hide();
 
     lblPartie = etiquette(Frame1, QStringLiteral("Partie: NON"), twips::rect(60, 5700, 1700, 255));
-    Label1 = etiquette(Frame1, QStringLiteral("temps: "), twips::rect(60, 5940, 480, 255));
+    Label1 = etiquette(Frame1, QStringLiteral("temps: "), twips::rect(60, 5940, 510, 255));
     lblTemps_total = etiquette(Frame1, QStringLiteral("00h00mn00s"), twips::rect(540, 5940, 1200, 255),
                                QStringLiteral("temps total de jeu"));
     lblInfo_Mode = etiquette(Frame1, QStringLiteral("Mode: NORMAL"), twips::rect(2700, 5700, 1250, 255));
@@ -245,7 +244,8 @@ void frmChromalis::construireColonneOptions()
     shaBlanc->setFillColor(0xFFFFFF);
     shaBlanc->setGeometry(twips::rect(120, 960, 240, 240));
     imgBlanc = image(Frame5, twips::rect(120, 960, 240, 240), QStringLiteral("blanc"));
-    Label6[2] = etiquette(Frame5, QStringLiteral("Couleur éxistante mais pas à la bonne place"), twips::rect(420, 780, 915, 720));
+    Label6[2] = etiquette(Frame5, QStringLiteral("Couleur éxistante mais pas à la bonne place"), twips::rect(420, 750, 915, 780));
+    // The second caption wraps into four lines of 13 pixels: its label is 52 pixels tall.
     for (QLabel* l : {Label6[1], Label6[2]})
         l->setWordWrap(true);
 
@@ -286,7 +286,8 @@ void frmChromalis::construireColonneOptions()
 
     Frame4 = new QGroupBox(this);
     Frame4->setGeometry(twips::rect(4920, 5340, 1395, 2655));
-    Label6[5] = etiquette(Frame4, QStringLiteral("Retrouvez Ventaroc sur Internet:"), twips::rect(120, 150, 1155, 480));
+    // Three wrapped lines of 13 pixels: the label reaches from the frame's top to the button.
+    Label6[5] = etiquette(Frame4, QStringLiteral("Retrouvez Ventaroc sur Internet:"), twips::rect(120, 75, 1155, 585));
     cmdInternet = bouton(Frame4, QStringLiteral("Site Web"), twips::rect(120, 660, 1155, 495),
                          QStringLiteral("rendez-vous sur le site de Ventaroc..."));
     cmdInternet->setIcon(artwork::icone(artwork::chemin(QStringLiteral("web"))));

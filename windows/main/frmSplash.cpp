@@ -10,6 +10,7 @@
 #include "windows/controls/artwork.h"
 #include "windows/main/frmChromalis.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -23,7 +24,8 @@
 frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Chromalis"));
-    setWindowIcon(artwork::icone(artwork::chemin(QStringLiteral("icon"))));
+    // The game's icon for every window that has none of its own (scores, password, message boxes).
+    QApplication::setWindowIcon(artwork::icone(artwork::chemin(QStringLiteral("icon"))));
     setFixedSize(twips::px(6225), twips::px(3405));
     Frame1 = new QFrame(this);
     Frame1->setGeometry(twips::rect(120, 60, 6000, 3210));

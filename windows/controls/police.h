@@ -1,0 +1,7 @@
+#pragma once
+// The face every window is laid out for.
+namespace police {
+// The layout is drawn in twips for a small sans-serif face of 11 pixels; the desktop's larger
+// default would spill out of the labels and buttons. Arial resolves to its metric twin.
+void appliquer();
+} // namespace police
