@@ -126,6 +126,11 @@ class TestScores : public QObject {
     {
         return s->Height() == 5430 && s->hauteurCadre() == 4305 && s->cmdValider->isVisible();
     }
+    static bool enVisualisation(frmScores* s)
+    {
+        return s->Height() == 6990 && s->hauteurCadre() == 5865 && !s->cmdValider->isVisible()
+            && s->cmdVoir->isDefault() && !s->cmdValider->isDefault();
+    }
     static bool marquee(QLineEdit* b)
     {
         return b->palette().color(QPalette::Base) == QColor(0, 0, 0)
@@ -140,6 +145,25 @@ class TestScores : public QObject {
             QKeyEvent relache(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
             QApplication::sendEvent(w, &relache);
         }
+    }
+    // The message boxes shown, one line each: title, style, text.
+    QStringList messages() const
+    {
+        QStringList l;
+        for (const support::Appel& m : env->messages())
+            l << message(m.texte, m.titre, m.style);
+        return l;
+    }
+    static QString message(const QString& texte, const QString& titre = manquant, int style = platform::vbInformation)
+    {
+        return titre + u'|' + QString::number(style) + u'|' + texte;
+    }
+    // Every table full, each record named after its table.
+    static void remplirTout()
+    {
+        for (const QString& t : storage::cles_tables)
+            for (int place = 1; place <= 10; ++place)
+                ecrire(t, place, record(1000 - place, t));
     }
     int beeps() const
     {
@@ -167,10 +191,7 @@ private slots:
         QVERIFY(tableVide(s));
         QVERIFY(!s->cmdRAZ[0]->isEnabled());
         QVERIFY(s->cmdRAZ[1]->isEnabled());
-        QCOMPARE(s->Height(), 6990);
-        QCOMPARE(s->hauteurCadre(), 5865);
-        QVERIFY(!s->cmdValider->isVisible());
-        QVERIFY(s->cmdVoir->isDefault());
+        QVERIFY(enVisualisation(s));
         QCOMPARE(s->lblJeu->text(), QStringLiteral("NORMAL"));
         QCOMPARE(s->lblMode->text(), QStringLiteral("NORMAL"));
         for (auto* l : lignes(s))
@@ -211,8 +232,6 @@ private slots:
         QCOMPARE(s->cboMode->currentIndex(), index);
         QCOMPARE(s->optNormal->isChecked(), normal);
         QCOMPARE(s->optSuper->isChecked(), !normal);
-        QCOMPARE(s->jeu_choisi, normal ? QStringLiteral("NORMAL") : QStringLiteral("SUPER"));
-        QCOMPARE(s->mode_choisi, libelleMode);
         QCOMPARE(textesLigne(s, 1), (QStringList{"777", "Ana", "4", "00h01mn00s", "01/01/2026"}));
         QVERIFY(s->cmdRAZ[0]->isEnabled());
     }
@@ -234,18 +253,14 @@ private slots:
         QFETCH(QString, message);
         ecrire(QStringLiteral("NN"), 1, record(500));
         frmScores* s = voir(QStringLiteral("Normal"), lj, lm);
-        QCOMPARE(env->messages().size(), 1);
-        QCOMPARE(env->messages()[0].texte, message);
-        QCOMPARE(env->messages()[0].titre, manquant);
-        QCOMPARE(env->messages()[0].style, int(platform::vbInformation));
+        QCOMPARE(messages(), QStringList{TestScores::message(message)});
         // Nothing was read or unlocked.
         QVERIFY(tableVide(s));
         QVERIFY(!s->cmdRAZ[0]->isEnabled());
         QCOMPARE(s->lblMode->text(), lm.isEmpty() ? QStringLiteral("INCONNU") : QStringLiteral("NORMAL"));
         // Pressing VOIR again says the same.
         s->cmdVoir->click();
-        QCOMPARE(env->messages().size(), 2);
-        QCOMPARE(env->messages()[1].texte, message);
+        QCOMPARE(messages(), (QStringList{TestScores::message(message), TestScores::message(message)}));
     }
 
     void superExpert()
@@ -256,8 +271,6 @@ private slots:
         frmScores* s = voir();
         s->optSuper->click();
         s->cboMode->setCurrentIndex(2);
-        QCOMPARE(s->jeu_choisi, QStringLiteral("SUPER"));
-        QCOMPARE(s->mode_choisi, QStringLiteral("EXPERT"));
         // Nothing is redrawn before VOIR.
         QCOMPARE(s->lblJeu->text(), QStringLiteral("NORMAL"));
         QCOMPARE(textesLigne(s, 1)[1], QStringLiteral("normal"));
@@ -369,10 +382,7 @@ private slots:
 
         boite->setText(nom);
         s->cmdValider->click();
-        QCOMPARE(env->messages().size(), 1);
-        QCOMPARE(env->messages()[0].texte, QStringLiteral("Entrez votre nom en ligne 3 SVP."));
-        QCOMPARE(env->messages()[0].titre, manquant);
-        QCOMPARE(env->messages()[0].style, int(platform::vbInformation));
+        QCOMPARE(messages(), QStringList{message(QStringLiteral("Entrez votre nom en ligne 3 SVP."))});
         QCOMPARE(s->focusWidget(), boite);
         QVERIFY(enSaisie(s));
         QVERIFY(marquee(boite));
@@ -380,39 +390,58 @@ private slots:
         QCOMPARE(magasin(), avant);
     }
 
+    // The name as set, typed (then Enter), or typed, pasted or inserted with ";" taken out, then "Z"
+    // typed to show that typing goes on at the cursor.
     void nomValide_data()
     {
+        QTest::addColumn<QString>("facon");
+        QTest::addColumn<QString>("entree");
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<bool>("auClavier");
-        QTest::newRow("simple") << "Anne" << false;
-        QTest::newRow("blancs seuls") << "   " << false;
-        QTest::newRow("blancs gardes") << "  Jean  Paul " << true;
-        QTest::newRow("accents") << "Hélène Müller" << true;
-        QTest::newRow("presque le nom d'attente") << "votre nom ? " << false;
+        QTest::addColumn<int>("bips");
+        QTest::newRow("simple") << "texte" << "Anne" << "Anne" << 0;
+        QTest::newRow("blancs seuls") << "texte" << "   " << "   " << 0;
+        QTest::newRow("presque le nom d'attente") << "texte" << "votre nom ? " << "votre nom ? " << 0;
+        QTest::newRow("blancs gardes") << "clavier" << "  Jean  Paul " << "  Jean  Paul " << 0;
+        QTest::newRow("accents") << "clavier" << "Hélène Müller" << "Hélène Müller" << 0;
+        QTest::newRow("point-virgule tapé") << "tape" << "Jean;Paul;" << "JeanPaulZ" << 2;
+        QTest::newRow("point-virgule collé") << "colle" << "a;b;;c" << "abcZ" << 1;
+        QTest::newRow("collé sans point-virgule") << "colle" << "a b,c" << "a b,cZ" << 0;
+        QTest::newRow("collé que des point-virgules") << "colle" << ";;;" << "Z" << 1;
+        QTest::newRow("point-virgule inséré") << "insere" << ";x;" << "xZ" << 1;
     }
     void nomValide()
     {
+        QFETCH(QString, facon);
+        QFETCH(QString, entree);
         QFETCH(QString, nom);
-        QFETCH(bool, auClavier);
+        QFETCH(int, bips);
         frmScores* s = saisir(3);
         QLineEdit* boite = s->txtTrois[1];
-        if (auClavier) {
-            // Typed, then Enter presses the default button.
-            boite->setFocus();
-            boite->clear();
-            taper(boite, nom);
-            QCOMPARE(boite->text(), nom);
-            QTest::keyClick(boite, Qt::Key_Return);
+        boite->setFocus();
+        boite->clear();
+        if (facon == QLatin1String("texte")) {
+            boite->setText(entree);
+        } else if (facon == QLatin1String("clavier")) {
+            taper(boite, entree);
         } else {
-            boite->setText(nom);
-            s->cmdValider->click();
+            if (facon == QLatin1String("tape")) {
+                QTest::keyClicks(boite, entree);
+            } else if (facon == QLatin1String("colle")) {
+                QApplication::clipboard()->setText(entree);
+                boite->paste();
+            } else {
+                boite->insert(entree);
+            }
+            QTest::keyClicks(boite, QStringLiteral("Z"));
         }
+        QCOMPARE(boite->text(), nom);
+        QCOMPARE(beeps(), bips);
+        if (facon == QLatin1String("clavier"))
+            QTest::keyClick(boite, Qt::Key_Return); // Enter presses the default button
+        else
+            s->cmdValider->click();
         QVERIFY(env->messages().isEmpty());
-        QCOMPARE(s->Height(), 6990);
-        QCOMPARE(s->hauteurCadre(), 5865);
-        QVERIFY(!s->cmdValider->isVisible());
-        QVERIFY(s->cmdVoir->isDefault());
-        QVERIFY(!s->cmdValider->isDefault());
+        QVERIFY(enVisualisation(s));
         QCOMPARE(s->focusWidget(), s->cmdVoir);
         QVERIFY(s->cmdRAZ[0]->isEnabled());
         QVERIFY(!dans_scores);
@@ -423,51 +452,8 @@ private slots:
         storage::oublierCache();
         QCOMPARE(lire(QStringLiteral("NN"), 3), QStringLiteral("9000;") + nom + QStringLiteral(";6;") + temps_fin
                                                     + QStringLiteral(";14/03/2003;"));
-        QCOMPARE(storage::decouper_record(lire(QStringLiteral("NN"), 3))[1], nom);
         QCOMPARE(lire(QStringLiteral("NN"), 2), record(18000));
         QCOMPARE(lire(QStringLiteral("NN"), 4), QString());
-    }
-
-    void pointVirguleRefuse_data()
-    {
-        QTest::addColumn<QString>("facon");
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<QString>("attendu");
-        QTest::addColumn<int>("bips");
-        QTest::newRow("tape") << "tape" << "Jean;Paul;" << "JeanPaul" << 2;
-        QTest::newRow("colle") << "colle" << "a;b;;c" << "abc" << 1;
-        QTest::newRow("colle sans point-virgule") << "colle" << "a b,c" << "a b,c" << 0;
-        QTest::newRow("colle que des point-virgules") << "colle" << ";;;" << "" << 1;
-        QTest::newRow("insere") << "insere" << ";x;" << "x" << 1;
-    }
-    void pointVirguleRefuse()
-    {
-        QFETCH(QString, facon);
-        QFETCH(QString, entree);
-        QFETCH(QString, attendu);
-        QFETCH(int, bips);
-        frmScores* s = saisir(2);
-        QLineEdit* boite = s->txtSecond[1];
-        boite->setFocus();
-        boite->clear();
-        if (facon == QLatin1String("tape")) {
-            QTest::keyClicks(boite, entree);
-        } else if (facon == QLatin1String("colle")) {
-            QApplication::clipboard()->setText(entree);
-            boite->paste();
-        } else {
-            boite->insert(entree);
-        }
-        QCOMPARE(boite->text(), attendu);
-        QCOMPARE(beeps(), bips);
-        // Typing goes on at the cursor after a refused ";".
-        QTest::keyClicks(boite, QStringLiteral("Z"));
-        QCOMPARE(boite->text(), attendu + QStringLiteral("Z"));
-        s->cmdValider->click();
-        storage::oublierCache();
-        const std::array<QString, 5> champs = storage::decouper_record(lire(QStringLiteral("NN"), 2));
-        QCOMPARE(champs[1], attendu + QStringLiteral("Z"));
-        QCOMPARE(champs[4], QStringLiteral("14/03/2003"));
     }
 
     void nomTresLong()
@@ -567,81 +553,54 @@ private slots:
         QVERIFY(!estCharge<frmScores>());
     }
 
-    void remiseAZeroNon_data()
+    void remiseAZero_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("ce jeu") << 0
-                                << "Cette opération va éffacer uniquement les scores du jeu/mode sélectionné.\n"
-                                   "Appuyez sur OUI pour confirmer ce choix.";
-        QTest::newRow("tous") << 1
-                              << "Cette opération va éffacer les scores de tous les jeux dans tous les modes.\n"
-                                 "Appuyez sur OUI pour confirmer ce choix.";
+        QTest::addColumn<int>("reponse");
+        QTest::addColumn<bool>("changerSansVoir");
+        QTest::addColumn<QStringList>("videes");
+        const int oui = platform::vbYes;
+        const int non = platform::vbNo;
+        QTest::newRow("ce jeu, non") << 0 << non << false << QStringList{};
+        QTest::newRow("tous, non") << 1 << non << false << QStringList{};
+        QTest::newRow("ce jeu, table affichée") << 0 << oui << false << QStringList{"NN"};
+        // The current choice decides, even when VOIR was not pressed after it.
+        QTest::newRow("ce jeu, choix non affiché") << 0 << oui << true << QStringList{"SE"};
+        QTest::newRow("tous") << 1 << oui << false << QStringList{"NI", "NN", "NE", "SI", "SN", "SE"};
     }
-    void remiseAZeroNon()
+    void remiseAZero()
     {
         QFETCH(int, index);
-        QFETCH(QString, texte);
-        for (const QString& t : storage::cles_tables)
-            ecrire(t, 1, record(100, t));
-        frmScores* s = voir();
-        const QStringList avant = magasin();
-        env->reponsesMsgBox = {platform::vbNo};
-        s->cmdRAZ[index]->click();
-        QCOMPARE(env->messages().size(), 1);
-        QCOMPARE(env->messages()[0].texte, texte);
-        QCOMPARE(env->messages()[0].titre, QStringLiteral("ATTENTION..."));
-        QCOMPARE(env->messages()[0].style,
-                 int(platform::vbYesNo + platform::vbQuestion + platform::vbDefaultButton2));
-        QCOMPARE(magasin(), avant);
-        QCOMPARE(textesLigne(s, 1)[1], QStringLiteral("NN"));
-        QVERIFY(s->cmdRAZ[0]->isEnabled());
-    }
-
-    void remiseAZeroTous()
-    {
-        for (const QString& t : storage::cles_tables)
-            for (int place = 1; place <= 10; ++place)
-                ecrire(t, place, record(1000 - place, t));
-        frmScores* s = voir();
-        env->reponsesMsgBox = {platform::vbYes};
-        s->cmdRAZ[1]->click();
-        QCOMPARE(magasin(), QStringList(60, QString()));
-        QVERIFY(tableVide(s));
-        QVERIFY(!s->cmdRAZ[0]->isEnabled());
-    }
-
-    void remiseAZeroCeJeu_data()
-    {
-        QTest::addColumn<bool>("changerSansVoir");
-        QTest::addColumn<QString>("videe");
-        QTest::newRow("table affichée") << false << "NN";
-        // The current choice decides, even when VOIR was not pressed after it.
-        QTest::newRow("choix non affiché") << true << "SE";
-    }
-    void remiseAZeroCeJeu()
-    {
+        QFETCH(int, reponse);
         QFETCH(bool, changerSansVoir);
-        QFETCH(QString, videe);
-        for (const QString& t : storage::cles_tables)
-            for (int place = 1; place <= 10; ++place)
-                ecrire(t, place, record(1000 - place, t));
+        QFETCH(QStringList, videes);
+        remplirTout();
         const QStringList avant = magasin();
         frmScores* s = voir();
         if (changerSansVoir) {
             s->optSuper->click();
             s->cboMode->setCurrentIndex(2);
         }
-        env->reponsesMsgBox = {platform::vbYes};
-        s->cmdRAZ[0]->click();
-        QVERIFY(tableVide(s));
-        QVERIFY(!s->cmdRAZ[0]->isEnabled());
+        env->reponsesMsgBox = {reponse};
+        s->cmdRAZ[index]->click();
+        const QString texte = index == 1
+            ? QStringLiteral("Cette opération va éffacer les scores de tous les jeux dans tous les modes.\n"
+                             "Appuyez sur OUI pour confirmer ce choix.")
+            : QStringLiteral("Cette opération va éffacer uniquement les scores du jeu/mode sélectionné.\n"
+                             "Appuyez sur OUI pour confirmer ce choix.");
+        QCOMPARE(messages(), QStringList{message(texte, QStringLiteral("ATTENTION..."),
+                                                 platform::vbYesNo + platform::vbQuestion + platform::vbDefaultButton2)});
         const QStringList apres = magasin();
         for (int k = 0; k < 6; ++k)
             for (int place = 1; place <= 10; ++place) {
                 const int n = k * 10 + place - 1;
-                QCOMPARE(apres[n], storage::cles_tables[k] == videe ? QString() : avant[n]);
+                QCOMPARE(apres[n], videes.contains(storage::cles_tables[k]) ? QString() : avant[n]);
             }
+        // The rows shown are cleared with the store, and an emptied table cannot be reset again.
+        QCOMPARE(tableVide(s), !videes.isEmpty());
+        if (videes.isEmpty())
+            QCOMPARE(textesLigne(s, 1)[1], QStringLiteral("NN"));
+        QCOMPARE(s->cmdRAZ[0]->isEnabled(), videes.isEmpty());
     }
 
     void aideF1_data()
