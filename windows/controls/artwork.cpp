@@ -59,19 +59,23 @@ QImage lire_rendu(const QString& chemin, QSize pixels)
 // An unlisted size: the smallest rendering that covers it, or failing that the largest, scaled.
 QImage mettre_a_l_echelle(const QString& chemin, QSize pixels)
 {
-    QSize meilleure;
-    const QStringList noms = QDir(dossier(chemin, 1)).entryList(QDir::Files) + QDir(dossier(chemin, 2)).entryList(QDir::Files);
-    for (const QString& nom : noms) {
-        const QSize s(nom.section(QLatin1Char('x'), 0, 0).toInt(), nom.section(QLatin1Char('x'), 1, 1).toInt());
-        if (s.isEmpty())
-            continue;
-        const bool couvre = s.width() >= pixels.width() && s.height() >= pixels.height();
-        const bool couvrait = meilleure.width() >= pixels.width() && meilleure.height() >= pixels.height();
-        const auto aire = [](QSize t) { return qint64(t.width()) * t.height(); };
-        if (meilleure.isEmpty() || (couvre && (!couvrait || aire(s) < aire(meilleure)))
-            || (!couvre && !couvrait && aire(s) > aire(meilleure)))
-            meilleure = s;
+    QList<QSize> tailles;
+    for (const int echelle : {1, 2}) {
+        for (const QString& nom : QDir(dossier(chemin, echelle)).entryList(QDir::Files)) {
+            const QSize s(nom.section(QLatin1Char('x'), 0, 0).toInt(), nom.section(QLatin1Char('x'), 1, 1).toInt());
+            if (!s.isEmpty())
+                tailles.append(s);
+        }
     }
+    const auto aire = [](QSize t) { return qint64(t.width()) * t.height(); };
+    QSize meilleure;
+    for (const QSize s : std::as_const(tailles))
+        if (s.width() >= pixels.width() && s.height() >= pixels.height() && (meilleure.isEmpty() || aire(s) < aire(meilleure)))
+            meilleure = s;
+    if (meilleure.isEmpty())
+        for (const QSize s : std::as_const(tailles))
+            if (meilleure.isEmpty() || aire(s) > aire(meilleure))
+                meilleure = s;
     const QImage source = meilleure.isEmpty() ? QImage() : lire_rendu(chemin, meilleure);
     if (source.isNull())
         return {};
