@@ -1,13 +1,11 @@
 // Chromalis: the start-up window first; it opens the main window when it closes.
 #include "game/chromalis.h"
 #include "platform/program.h"
+#include "platform/traducteur.h"
 #include "windows/controls/police.h"
 #include "windows/main/frmSplash.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -22,10 +20,7 @@ int main(int argc, char* argv[])
     police::appliquer();
 
     // The standard buttons and menus speak French like the rest of the game.
-    QTranslator traducteur;
-    if (traducteur.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducteur);
+    platform::installerTraduction();
 
     frmSplash* accueil = Chromalis::instance<frmSplash>();
     if (platform::programmeTermine())

@@ -19,8 +19,9 @@ QString cheminOuvert;
 // The store is written as UTF-8: bytes that do not decode could not be written back as they were.
 bool pasEnUtf8(const QString& chemin)
 {
+    // No file yet is a first run, not a fault (a failed open would also fetch an error text).
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    if (!fichier.exists() || !fichier.open(QIODevice::ReadOnly))
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString texte = utf8(fichier.readAll());

@@ -6,7 +6,9 @@
 #include "platform/dialogs.h"
 #include "platform/instance.h"
 #include "platform/program.h"
+#include "platform/traducteur.h"
 #include "storage/settings.h"
+#include "windows/controls/HaloLabel.h"
 #include "windows/dialogs/frmFIN.h"
 #include "windows/dialogs/frmParties.h"
 #include "windows/dialogs/frmScores.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
@@ -199,6 +202,59 @@ private slots:
         }
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(QStringLiteral("; "))));
         QVERIFY(vues > 3);
+    }
+
+    // The maker's lines keep a dark edge round their pale letters, whatever lies beneath them.
+    void haloDesLettres()
+    {
+        demarrer();
+        for (QLabel* l : {instance<frmSplash>()->Label1, instance<frmSplash>()->Label2}) {
+            auto* h = qobject_cast<HaloLabel*>(l);
+            QVERIFY(h);
+            QImage image(l->size(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            l->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            const QColor lettre = l->palette().color(l->foregroundRole());
+            const auto proche = [](QRgb p, const QColor& c) {
+                return qAbs(qRed(p) - c.red()) + qAbs(qGreen(p) - c.green()) + qAbs(qBlue(p) - c.blue()) < 40;
+            };
+            // On white, every pale pixel has a clearly darker one next to it: the letters stay apart
+            // from a light background.
+            int pales = 0, seuls = 0, sombres = 0;
+            for (int y = 1; y < image.height() - 1; ++y)
+                for (int x = 1; x < image.width() - 1; ++x) {
+                    sombres += proche(image.pixel(x, y), h->halo());
+                    if (!proche(image.pixel(x, y), lettre))
+                        continue;
+                    ++pales;
+                    bool borde = false;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            borde = borde || qGray(image.pixel(x + dx, y + dy)) < 200;
+                    seuls += !borde;
+                }
+            QVERIFY2(pales > 10, qPrintable(l->text()));
+            QVERIFY2(sombres > 10, qPrintable(l->text()));
+            QCOMPARE(seuls, 0);
+        }
+    }
+
+    // Qt's French catalogue is read on the first text asked for, not when it is installed; the
+    // direction question asked at installation gets left to right without reading it.
+    void traductionDifferee()
+    {
+        platform::TraducteurDiffere traducteur;
+        QVERIFY(!traducteur.isEmpty());
+        QVERIFY(QCoreApplication::installTranslator(&traducteur));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        QVERIFY(!traducteur.charge());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+        QVERIFY(traducteur.charge());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+        // A text the catalogue does not have comes back as it was asked.
+        QCOMPARE(QCoreApplication::translate("frmChromalis", "Valider"), QStringLiteral("Valider"));
+        QCoreApplication::removeTranslator(&traducteur);
     }
 
     void premierLancementEnregistreLeStore()

@@ -5,6 +5,7 @@
 #include "platform/instance.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "windows/controls/HaloLabel.h"
 #include "windows/controls/PegImage.h"
 #include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -38,22 +38,24 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     imgLogo->setPicture(artwork::chemin(QStringLiteral("logo")));
     imgLogo->installEventFilter(this);
 
-    auto label = [this](const QString& texte, QRect place) {
-        auto* l = new QLabel(texte, Frame1);
+    auto placer = [](QLabel* l, QRect place) {
         l->setGeometry(place);
         // The logo beneath takes the clicks: a click anywhere closes the window.
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         return l;
     };
-    Label1 = label(QStringLiteral("Ventaroc"), twips::rect(120, 180, 1800, 315));
-    Label2 = label(QStringLiteral("vous offre"), twips::rect(120, 480, 1800, 255));
+    auto label = [this, placer](const QString& texte, QRect place) { return placer(new QLabel(texte, Frame1), place); };
+    // The maker's lines straddle the logo's edge: a dark halo keeps the pale letters readable on
+    // the light frame as well as on the logo.
+    const QColor halo(60, 24, 24);
+    Label1 = placer(new HaloLabel(QStringLiteral("Ventaroc"), halo, Frame1), twips::rect(120, 180, 1800, 315));
+    Label2 = placer(new HaloLabel(QStringLiteral("vous offre"), halo, Frame1), twips::rect(120, 480, 1800, 255));
     Label3 = label(QStringLiteral("CHROMALIS"), twips::rect(1560, 1320, 3135, 540));
     lblVersion = label(QString(), twips::rect(4020, 1860, 1100, 240));
     Label5 = label(QStringLiteral("Rappel des paramêtres par défaut du jeu, des conditions d'utilisation, cliquez"),
                    twips::rect(120, 2880, 5385, 255));
     QFont f1 = Label1->font();
     f1.setBold(true);
-    f1.setItalic(true);
     f1.setPixelSize(16);
     Label1->setFont(f1);
     QFont f3(QStringLiteral("Arial"));
@@ -63,19 +65,11 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     Label3->setAlignment(Qt::AlignCenter);
     for (QLabel* l : {Label1, Label2, lblVersion})
         colorer(l, QColor(250, 232, 200));
-    // The maker's lines straddle the logo's edge: a dark halo keeps the pale letters readable on
-    // the light frame as well as on the logo.
-    for (QLabel* l : {Label1, Label2}) {
-        auto* halo = new QGraphicsDropShadowEffect(l);
-        halo->setColor(QColor(60, 24, 24));
-        halo->setOffset(1, 1);
-        halo->setBlurRadius(3);
-        l->setGraphicsEffect(halo);
-    }
-    // The reminder line is as long as the window is wide: the narrow cut of the face keeps it whole.
-    QFont etroite(QStringLiteral("Arial Narrow"));
-    etroite.setPixelSize(11);
-    Label5->setFont(etroite);
+    // The reminder line is as long as the window is wide: letters a shade closer keep it whole in
+    // the face every other label uses (each further face costs its own memory at start-up).
+    QFont serree = Label5->font();
+    serree.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
+    Label5->setFont(serree);
     colorer(Label3, QColor(255, 244, 214));
     auto* plaque = new RoundedPanel(Frame1, QColor(60, 24, 24, 140), QColor(), 6);
     plaque->setGeometry(Label3->geometry());
