@@ -1,8 +1,9 @@
 // Build step: renders the game's SVG pictures once, at every size the windows draw them, so the
 // game itself never parses SVG. Each rendering is named art/<scale>/<picture>/<width>x<height>;
 // at scale 1 it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the
-// machine), at scale 2 a PNG file. An art.qrc lists them for rcc. Sizes come from a list of the pictures and their sizes in logical pixels;
-// each size is rendered for screen scales 1 and 2.
+// machine), at scale 2 a PNG file, and so are the pictures marked "png" in the list at every scale.
+// An art.qrc lists them for rcc. Sizes come from a list of the pictures and their sizes in logical
+// pixels; each size is rendered for screen scales 1 and 2.
 // Usage: bake_artwork <folder of the .svg files> <size list> <output folder>
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,8 @@ namespace {
 struct Taille {
     QString image;
     QSize logique;
+    // Stored as PNG at every scale: a picture seldom shown need not stay raw in the program.
+    bool png = false;
 };
 
 bool lire_liste(const QString& chemin, QList<Taille>& tailles)
@@ -35,9 +38,12 @@ bool lire_liste(const QString& chemin, QList<Taille>& tailles)
     while (!f.atEnd()) {
         ++ligne;
         const QString texte = QString::fromUtf8(f.readLine()).section(QLatin1Char('#'), 0, 0).trimmed();
-        const QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (mots.isEmpty())
             continue;
+        const bool png = mots.last() == QLatin1String("png");
+        if (png)
+            mots.removeLast();
         if (mots.size() < 2) {
             std::fprintf(stderr, "%s:%d: a picture needs at least one size\n", qPrintable(chemin), ligne);
             return false;
@@ -50,7 +56,7 @@ bool lire_liste(const QString& chemin, QList<Taille>& tailles)
                 std::fprintf(stderr, "%s:%d: bad size \"%s\"\n", qPrintable(chemin), ligne, qPrintable(mots[k]));
                 return false;
             }
-            tailles.append({mots[0], QSize(l, h)});
+            tailles.append({mots[0], QSize(l, h), png});
         }
     }
     return true;
@@ -119,7 +125,8 @@ int main(int argc, char* argv[])
                 continue;
             faites.insert(cle);
             if (!sortie.mkpath(nom.section(QLatin1Char('/'), 0, -2))
-                || !cuire(sources.filePath(t.image + QStringLiteral(".svg")), pixels, echelle == 1, sortie.filePath(nom))) {
+                || !cuire(sources.filePath(t.image + QStringLiteral(".svg")), pixels, echelle == 1 && !t.png,
+                          sortie.filePath(nom))) {
                 std::fprintf(stderr, "bake_artwork: cannot render %s\n", qPrintable(nom));
                 return 1;
             }

@@ -33,27 +33,33 @@ QResource trouver(const QString& chemin, QSize pixels, int echelle)
     return QResource(dossier(chemin, echelle) + QLatin1Char('/') + nom_taille(pixels));
 }
 
-// A picture rendered at build time. Scale 1 is raw premultiplied RGBA, row after row, stored
-// uncompressed, so the image is drawn straight from the program's own pages; scale 2 is PNG.
+// A picture rendered at build time. Most are raw premultiplied RGBA, row after row, stored
+// uncompressed, so the image is drawn straight from the program's own pages; scale 2 and the
+// pictures shown only now and then are PNG, decoded when asked for.
 QImage lire_rendu(const QString& chemin, QSize pixels)
 {
-    const QResource brut = trouver(chemin, pixels, 1);
-    if (brut.isValid()) {
-        const qsizetype octets = qsizetype(pixels.width()) * pixels.height() * 4;
-        if (brut.compressionAlgorithm() != QResource::NoCompression || brut.size() != octets)
+    for (const int echelle : {1, 2}) {
+        const QResource r = trouver(chemin, pixels, echelle);
+        if (!r.isValid())
+            continue;
+        if (r.compressionAlgorithm() != QResource::NoCompression)
             return {};
-        const QImage image(brut.data(), pixels.width(), pixels.height(), pixels.width() * 4,
+        const QByteArray donnees = QByteArray::fromRawData(reinterpret_cast<const char*>(r.data()), r.size());
+        // No premultiplied pixel starts like a PNG file: its red byte would exceed its alpha.
+        if (donnees.startsWith("\x89PNG")) {
+            QImage image;
+            if (!image.loadFromData(donnees, "PNG") || image.size() != pixels)
+                return {};
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+        if (donnees.size() != qsizetype(pixels.width()) * pixels.height() * 4)
+            return {};
+        const QImage image(r.data(), pixels.width(), pixels.height(), pixels.width() * 4,
                            QImage::Format_RGBA8888_Premultiplied);
         // Rows are read as whole words: data off a word boundary is copied rather than read askew.
-        return reinterpret_cast<quintptr>(brut.data()) % alignof(quint32) ? image.copy() : image;
+        return reinterpret_cast<quintptr>(r.data()) % alignof(quint32) ? image.copy() : image;
     }
-    const QResource png = trouver(chemin, pixels, 2);
-    if (!png.isValid())
-        return {};
-    QImage image;
-    if (!image.loadFromData(png.uncompressedData(), "PNG") || image.size() != pixels)
-        return {};
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return {};
 }
 
 // An unlisted size: the smallest rendering that covers it, or failing that the largest, scaled.
@@ -140,7 +146,9 @@ public:
     }
     QPixmap pixmap(const QSize& taille, QIcon::Mode mode, QIcon::State) override
     {
-        QPixmap pm = rendu(chemin_, taille, 1.0);
+        // Converted from the cached image each time: a window manager asks for every size once,
+        // and a button's icon is a few hundred pixels; a cache of pixmaps would only hold memory.
+        QPixmap pm = QPixmap::fromImage(image(chemin_, taille, 1.0));
         if (mode == QIcon::Normal || pm.isNull())
             return pm;
         // Greyed when disabled, as the style draws any other icon.
