@@ -163,6 +163,26 @@ private slots:
         QCOMPARE(f->img[1][2]->toolTip(), QString());
     }
 
+    // A real click and a real pointer movement on a hole reach the handlers with that hole's row
+    // and index, and no other hole's.
+    void lesTrousSignalentLeurPlace()
+    {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        nouveau(QStringLiteral("Normal"), f->optExpert, QStringLiteral("RBVJ"));
+        poser(QStringLiteral(".R.O"));
+        QTest::mouseMove(f->img[1][4], QPoint(10, 10));
+        QTRY_COMPARE(f->img[1][4]->toolTip(), QStringLiteral("Cliquez pour enlever le pion"));
+        QCOMPARE(f->img[1][2]->toolTip(), QString());
+        QTest::mouseClick(f->img[1][2], Qt::LeftButton);
+        QCOMPARE(f->img[1][2]->Tag(), QStringLiteral("Z"));
+        QCOMPARE(f->img[1][4]->Tag(), QStringLiteral("O"));
+        // The same click on the row below changes nothing: it is not the row being played.
+        f->img[2][4]->setTag(QStringLiteral("B"));
+        QTest::mouseClick(f->img[2][4], Qt::LeftButton);
+        QCOMPARE(f->img[2][4]->Tag(), QStringLiteral("B"));
+    }
+
     void seuleLaRangeeCouranteAccepte()
     {
         nouveau(QStringLiteral("Normal"), f->optExpert, QStringLiteral("RBVJ"));

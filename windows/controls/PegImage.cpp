@@ -73,19 +73,33 @@ void PegImage::mouseReleaseEvent(QMouseEvent* e)
     const bool clic = appuye_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     appuye_ = false;
     if (clic)
-        emit Click();
+        signalerClic();
 }
 
 void PegImage::mouseMoveEvent(QMouseEvent* e)
 {
-    emit MouseMove();
+    signalerSurvol();
     QWidget::mouseMoveEvent(e);
 }
 
 void PegImage::enterEvent(QEnterEvent* e)
 {
-    emit MouseMove();
+    signalerSurvol();
     QWidget::enterEvent(e);
+}
+
+void PegImage::signalerClic()
+{
+    if (tableau_)
+        tableau_->img_Click(K_, Index_);
+    emit Click();
+}
+
+void PegImage::signalerSurvol()
+{
+    if (tableau_)
+        tableau_->img_MouseMove(K_, Index_);
+    emit MouseMove();
 }
 
 void PegImage::demarrerGlisser()
@@ -121,5 +135,7 @@ void PegImage::dropEvent(QDropEvent* e)
     if (!estUnPion(e->mimeData()) || !source)
         return;
     e->acceptProposedAction();
+    if (tableau_)
+        tableau_->img_DragDrop(K_, Index_, source);
     emit DragDrop(source);
 }

@@ -5,6 +5,19 @@
 #include <QWidget>
 
 class QMimeData;
+class PegImage;
+
+// The owner of a control array of images (the board's holes): each element reports its events
+// with its two indexes, where sixty elements wired one by one would hold three connections each.
+class TableauImages {
+public:
+    virtual void img_Click(int K, int Index) = 0;
+    virtual void img_DragDrop(int K, int Index, PegImage* Source) = 0;
+    virtual void img_MouseMove(int K, int Index) = 0;
+
+protected:
+    ~TableauImages() = default;
+};
 
 class PegImage : public QWidget {
     Q_OBJECT
@@ -29,6 +42,14 @@ public:
     void setMouseIcon(const QString& chemin);
     // Accept drops from palette pegs (holes of the board).
     void setAccepteDepot(bool accepte) { setAcceptDrops(accepte); }
+    // Makes this image element (K, Index) of a control array: its events go to the array's owner
+    // as well as to the signals.
+    void setTableau(TableauImages* tableau, int K, int Index)
+    {
+        tableau_ = tableau;
+        K_ = K;
+        Index_ = Index;
+    }
 
 signals:
     void Click();
@@ -46,6 +67,8 @@ protected:
     void dropEvent(QDropEvent*) override;
 
 private:
+    void signalerClic();
+    void signalerSurvol();
     void appliquerCurseur();
     void demarrerGlisser();
     static bool estUnPion(const QMimeData* data);
@@ -56,4 +79,7 @@ private:
     int mousePointer_ = vbDefault;
     QString mouseIcon_;
     bool appuye_ = false;
+    TableauImages* tableau_ = nullptr;
+    int K_ = 0;
+    int Index_ = 0;
 };

@@ -18,7 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmChromalis : public QWidget {
+class frmChromalis : public QWidget, public TableauImages {
     Q_OBJECT
 public:
     frmChromalis();
@@ -111,9 +111,9 @@ public:
     bool Form_QueryUnload();
 
     // Board.
-    void img_Click(int K, int Index);
-    void img_DragDrop(int K, int Index, PegImage* Source);
-    void img_MouseMove(int K, int Index);
+    void img_Click(int K, int Index) override;
+    void img_DragDrop(int K, int Index, PegImage* Source) override;
+    void img_MouseMove(int K, int Index) override;
 
     // Commands and options.
     void cmdNouveau_Click();

@@ -12,13 +12,10 @@
 
 void frmChromalis::connecter()
 {
+    // The holes are one control array: they call the window's handlers with their indexes.
     for (int K = 1; K <= 12; ++K)
-        for (int Index = 1; Index <= 5; ++Index) {
-            PegImage* trou = img[K][Index];
-            connect(trou, &PegImage::Click, this, [this, K, Index] { img_Click(K, Index); });
-            connect(trou, &PegImage::DragDrop, this, [this, K, Index](PegImage* s) { img_DragDrop(K, Index, s); });
-            connect(trou, &PegImage::MouseMove, this, [this, K, Index] { img_MouseMove(K, Index); });
-        }
+        for (int Index = 1; Index <= 5; ++Index)
+            img[K][Index]->setTableau(this, K, Index);
     connect(cmdNouveau, &QPushButton::clicked, this, &frmChromalis::cmdNouveau_Click);
     connect(cmdValider, &QPushButton::clicked, this, &frmChromalis::cmdValider_Click);
     connect(cboJeu, &QComboBox::currentIndexChanged, this, [this](int n) { if (n >= 0) cboJeu_Click(); });
