@@ -24,12 +24,12 @@ nouveaux_reglages() {
 
 echec() { echo "ÉCHEC: $*" >&2; capture echec || true; exit 1; }
 
-for n in $(seq 90 140); do
-    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then DISPLAY_NUM=$n; break; fi
-done
-export DISPLAY=:$DISPLAY_NUM
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number once it is ready, so scripts run
+# side by side never race for the same display.
+Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1280x1024x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
+for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 openbox >/dev/null 2>&1 &
 WM_PID=$!
