@@ -303,14 +303,19 @@ private slots:
         const QByteArray racine = QFile::encodeName(dossier->path());
         QVERIFY2(mount("tmpfs", racine, "tmpfs", 0, "size=64k") == 0, strerror(errno));
         auto demonter = qScopeGuard([&] { umount2(racine, MNT_DETACH); });
-        QByteArray initial = "[scores]\nOK=OUI\n[parametres]\ndossier%20application=/opt/jeu\n";
+        // As the earlier version wrote it, so that a rewrite with a new folder grows it by 10 bytes.
+        QByteArray initial = "[scores]\nOK=OUI\n\n[parametres]\ndossier%20application=/opt/jeu\n";
         for (const QString& t : cles_tables) {
-            initial += "[" + t.toUtf8() + "]\n";
+            initial += "\n[" + t.toUtf8() + "]\n";
             for (int place = 1; place <= 10; ++place)
-                initial += QByteArray::number(place) + "=\"" + record(place, place).toUtf8() + QByteArray(150, 'n') + "\"\n";
+                initial += QByteArray::number(place) + "=\""
+                    + record(place, place).toUtf8().replace("\\", "\\\\").replace("\"", "\\\"") + QByteArray(150, 'n') + "\"\n";
         }
+        // Four blocks all but 15 bytes: the start's longer folder still fits, the longer win does not.
+        const int blocs = 4;
+        initial += "\n[autre]\nremplissage=";
+        initial += QByteArray(blocs * 4096 - 15 - initial.size() - 1, 'p') + "\n";
         struct statvfs fs;
-        const int blocs = int(initial.size() / 4096) + 1;
         for (int libres = 0; libres <= blocs + 1; ++libres) {
             QDir(dossier->path()).removeRecursively();
             QDir().mkpath(dossier->path() + QStringLiteral("/Chromalis"));
@@ -325,7 +330,7 @@ private slots:
             QCOMPARE(int(fs.f_bavail), libres);
             bool demarre = true, notee = true;
             try { InitialiserReglages(app, QStringLiteral("/usr/lib/chromalis")); } catch (const ErreurStockage&) { demarre = false; }
-            const QString gain = QStringLiteral("99999;Gagnant;1;00h00mn01s;01/01/2027;");
+            const QString gain = QStringLiteral("99999;Gagnant%1;1;00h00mn01s;01/01/2027;").arg(QString(400, u'g'));
             try { inserer_record(app, QStringLiteral("NN"), gain, 99999); } catch (const ErreurStockage& e) { notee = false; QCOMPARE(e.numero(), 75); }
             relire();
             const QString titre = QStringLiteral("%1 blocs libres").arg(libres);
@@ -340,8 +345,8 @@ private slots:
             if (!demarre && !notee)
                 QVERIFY2(contenu(cheminReglages()) == initial, qPrintable(titre));
             QVERIFY2(voisins() == QStringList{QStringLiteral("Chromalis.ini")}, qPrintable(voisins().join(u' ')));
-            if (libres == blocs + 1)
-                QVERIFY(demarre && notee);
+            QCOMPARE(demarre, libres >= blocs);
+            QCOMPARE(notee, libres > blocs);
         }
     }
 
