@@ -1,6 +1,7 @@
 #include "windows/main/frmChromalis.h"
 
 #include "game/chromalis.h"
+#include "platform/dialogs.h"
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "storage/settings.h"
@@ -361,6 +362,9 @@ void frmChromalis::Form_Load()
         // A store that cannot be written must not keep anyone from playing; a score that cannot
         // be recorded is reported when it happens.
     }
+    // A store found damaged at this start was set aside: the player learns once where it is kept.
+    if (const QString avis = storage::avisMiseDeCote(); !avis.isEmpty())
+        platform::MsgBox(avis, platform::vbInformation);
     partie_choisie = QString();
 }
 
