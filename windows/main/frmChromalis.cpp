@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
 
 namespace {
@@ -321,6 +322,29 @@ void frmChromalis::setWidth(int largeur)
 
 int frmChromalis::Height() const { return twips::tw(height()) + bordure; }
 
+namespace {
+// A message told once the window is on screen: over the start-up window it would be hidden by
+// the board and lost with the start-up window.
+class AvisAuPremierAffichage : public QObject {
+public:
+    AvisAuPremierAffichage(QWidget* fenetre, const QString& texte) : QObject(fenetre), texte_(texte)
+    {
+        fenetre->installEventFilter(this);
+    }
+    bool eventFilter(QObject* fenetre, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show) {
+            fenetre->removeEventFilter(this);
+            QTimer::singleShot(0, fenetre, [texte = texte_] { platform::MsgBox(texte, platform::vbInformation); });
+            deleteLater();
+        }
+        return false;
+    }
+private:
+    QString texte_;
+};
+} // namespace
+
 void frmChromalis::Form_Load()
 {
     using namespace Chromalis;
@@ -364,7 +388,7 @@ void frmChromalis::Form_Load()
     }
     // A store found damaged at this start was set aside: the player learns once where it is kept.
     if (const QString avis = storage::avisMiseDeCote(); !avis.isEmpty())
-        platform::MsgBox(avis, platform::vbInformation);
+        new AvisAuPremierAffichage(this, avis);
     partie_choisie = QString();
 }
 
