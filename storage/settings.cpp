@@ -432,14 +432,15 @@ void ecrire(Magasin nouveau)
         throw erreur();
     }
     etat.magasin = std::move(nouveau);
-    // The rename itself reaches the disk with the folder.
+    // The rename itself reaches the disk with the folder. The new file is in place by now, so it
+    // is what this run reads, even when the folder's flush fails and that failure is reported.
     const int d = open(QFile::encodeName(QFileInfo(etat.cible).absolutePath()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (d < 0 || (fsync(d) != 0 && errno != EINVAL)) {
-        if (d >= 0)
-            close(d);
-        throw erreur();
+    if (d >= 0) {
+        const bool synchronise = fsync(d) == 0 || errno == EINVAL;
+        close(d);
+        if (!synchronise)
+            throw erreur();
     }
-    close(d);
 }
 } // namespace
 
