@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -76,8 +77,18 @@ bool frmAide::Afficher(const QString& chemin)
     const QString html = QString::fromUtf8(f.readAll());
     if (f.error() != QFileDevice::NoError)
         return false;
-    if (!fenetre)
+    if (!fenetre) {
         fenetre = new frmAide;
+        // Centred over the window that asked, else on the screen.
+        const QWidget* devant = QApplication::activeWindow();
+        const QScreen* ecran = devant ? devant->screen() : QGuiApplication::primaryScreen();
+        const QRect zone = ecran->availableGeometry();
+        QRect g = fenetre->rect();
+        g.moveCenter(devant ? devant->frameGeometry().center() : zone.center());
+        g.moveLeft(qBound(zone.left(), g.left(), qMax(zone.left(), zone.right() - g.width())));
+        g.moveTop(qBound(zone.top(), g.top(), qMax(zone.top(), zone.bottom() - g.height())));
+        fenetre->move(g.topLeft());
+    }
     fenetre->charger(html, chemin);
     // Asked from a modal window (the end of a game, the scores), the help must take the input
     // itself, or that window would leave it unreachable until it closes.
