@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -41,6 +41,7 @@ QImage dessin(const QString& classe, int taille, qreal dpr)
     image.setDevicePixelRatio(dpr);
     return image;
 }
+
 // The pegs' pictures, asked for by the names the page is given.
 class Navigateur : public QTextBrowser {
 public:
@@ -48,7 +49,7 @@ public:
     QVariant loadResource(int type, const QUrl& nom) override
     {
         if (type == QTextDocument::ImageResource && nom.scheme() == QLatin1String("pion"))
-            return dessin(nom.path(), nom.query().toInt(), devicePixelRatioF());
+            return dessin(nom.path(), qBound(4, nom.query().toInt(), 64), devicePixelRatioF());
         return QTextBrowser::loadResource(type, nom);
     }
 };
