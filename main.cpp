@@ -51,7 +51,8 @@ int main(int argc, char* argv[])
                                             .arg(platform::versionMajor())
                                             .arg(platform::versionMinor())
                                             .arg(platform::versionRevision()));
-    QApplication::setDesktopFileName(QStringLiteral("chromalis"));
+    // The desktop entry names the game and its icon in task bars, the window captions do not.
+    QApplication::setDesktopFileName(QStringLiteral("example.ventaroc.chromalis"));
 
     police::appliquer();
 
