@@ -33,10 +33,14 @@ Environnement::Environnement()
     platform::DialogHooks hooks;
     hooks.msgBox = [this](const QString& texte, int style, const QString& titre) {
         appels.append({QStringLiteral("MsgBox"), texte, style, titre, {}});
+        if (pendantMessage)
+            pendantMessage();
         return reponsesMsgBox.isEmpty() ? int(platform::vbOK) : reponsesMsgBox.takeFirst();
     };
     hooks.inputBox = [this](const QString& texte, const QString& titre, const QString& defaut) {
         appels.append({QStringLiteral("InputBox"), texte, 0, titre, defaut});
+        if (pendantMessage)
+            pendantMessage();
         return reponsesInputBox.isEmpty() ? QString() : reponsesInputBox.takeFirst();
     };
     hooks.beep = [this] { appels.append({QStringLiteral("Beep"), {}, 0, {}, {}}); };
