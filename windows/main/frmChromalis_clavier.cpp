@@ -47,6 +47,8 @@ public:
             return widget()->toolTip();
         if (t == QAccessible::Value)
             return pourcent_->text() + QStringLiteral(" %");
+        if (t == QAccessible::Description)
+            return QString();
         return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return pourcent_->text().toInt(); }
