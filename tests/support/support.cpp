@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace support {
@@ -47,10 +48,12 @@ Environnement::Environnement()
     hooks.showModal = [this](QWidget* w) {
         appels.append({QStringLiteral("ShowModal"), w->metaObject()->className(), 0, w->windowTitle(), {}});
         w->show();
+        // Real keys in the window run its deferred deletions: it may be gone when the script ends.
+        QPointer<QWidget> garde(w);
         if (dansModal)
             dansModal(w);
-        if (w->isVisible())
-            w->hide();
+        if (garde && garde->isVisible())
+            garde->hide();
     };
     platform::setDialogHooks(hooks);
     platform::setShellHook([this](const QString& cible) {
