@@ -198,6 +198,8 @@ void Demarrer_jeu()
             fente->setTailleTwips(135, 135);
             fente->show();
         }
+    for (int K = 1; K <= 12; ++K)
+        f->noter_rangee(K, false);
 
     armer_palette(true);
 
@@ -284,6 +286,7 @@ void Valider_proposition()
     if (proposition == secret) {
         for (std::int16_t k = 1; k <= n; ++k)
             Pion_noir(k);
+        f->noter_rangee(r, true);
         instance<frmFIN>();
         Fin_partie(QStringLiteral("gagnee"));
         return;
@@ -306,6 +309,7 @@ void Valider_proposition()
         else
             Pion_blanc(position);
     }
+    f->noter_rangee(r, true);
 
     pas_barre = 2595.0 / temps_coup;
     pas_pourcent = 100.0 / temps_coup;

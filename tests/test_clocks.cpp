@@ -135,7 +135,7 @@ private slots:
         partieChronometree(20);
         maintenant = maintenant.addSecs(10);
         f->Timer4_Timer();
-        QTest::keyClick(static_cast<QWidget*>(f->cmdValider), Qt::Key_P);
+        QTest::keyClick(f->windowHandle(), Qt::Key_P);
         QVERIFY(f->Timer1.Enabled());
         QVERIFY(!f->Timer3.Enabled());
         QVERIFY(!f->Timer4.Enabled());
@@ -146,7 +146,7 @@ private slots:
         QVERIFY(f->lblPause->isVisibleTo(f));
         maintenant = maintenant.addSecs(30);
         QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn10s"));
-        QTest::keyClick(static_cast<QWidget*>(f->cmdValider), Qt::Key_P);
+        QTest::keyClick(f->windowHandle(), Qt::Key_P);
         QVERIFY(!f->Timer1.Enabled());
         QVERIFY(f->Timer3.Enabled());
         QVERIFY(f->Timer4.Enabled());
@@ -165,7 +165,7 @@ private slots:
     {
         QFETCH(bool, parDepot);
         partieChronometree(20);
-        QTest::keyClick(static_cast<QWidget*>(f->cmdValider), Qt::Key_P);
+        QTest::keyClick(f->windowHandle(), Qt::Key_P);
         QVERIFY(f->Timer1.Enabled());
         if (parDepot)
             f->img_DragDrop(1, 1, f->ImageR);
