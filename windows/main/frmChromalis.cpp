@@ -140,7 +140,7 @@ void frmChromalis::construireTableau()
     Label5 = etiquette(Frame1, QString(), twips::rect(1560, 180, 795, 255), QStringLiteral("solution initiale"));
     colorer(Label5, Qt::black, QColor(250, 232, 200));
     Label5->hide();
-    txtCombi = new QLineEdit(Frame1);
+    txtCombi = new TextBox(Frame1);
     txtCombi->setGeometry(twips::rect(1560, 420, 795, 285));
     txtCombi->setToolTip(QStringLiteral("solution changeable"));
     txtCombi->setReadOnly(true);
