@@ -77,7 +77,7 @@ void reinitialiser()
     titre.clear();
     dossier_appli.clear();
     i = 0;
-    frmParties::verrouiller(true);
+    frmParties::activer(true);
 }
 
 QString chemin_aide(const QString& dossier)
@@ -169,7 +169,7 @@ void Demarrer_jeu()
         f->txtCombi->setMaxLength(nb_pions);
     }
 
-    frmParties::verrouiller(false);
+    frmParties::activer(false);
 
     const int rangees = type_jeu == QLatin1String("Super") ? 12 : 10;
     for (int K = 1; K <= 12; ++K)
@@ -258,7 +258,7 @@ void Arreter_jeu()
     f->optTop->setEnabled(true);
     f->cboJeu->setEnabled(true);
     f->Timer4.setEnabled(false);
-    frmParties::verrouiller(true);
+    frmParties::activer(true);
     f->cmdNouveau->setFocus();
 }
 

@@ -48,6 +48,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 public:
     void reject() override;
+    void setVisible(bool visible) override;
 protected:
 
 private:
