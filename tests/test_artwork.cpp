@@ -1,9 +1,10 @@
-// The pictures rendered at build time: every listed size at scales 1 and 2 matches its SVG
+// The pictures rendered at build time: every listed size at the window scales matches its SVG
 // drawn now, other sizes are scaled from them, and every picture the windows draw was rendered
 // at its exact size.
 #include "support/support.h"
 
 #include "game/chromalis.h"
+#include "platform/twips.h"
 #include "windows/controls/PegImage.h"
 #include "windows/controls/artwork.h"
 #include "windows/dialogs/frmFIN.h"
@@ -12,6 +13,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -172,7 +174,7 @@ private slots:
         QTest::newRow("peg larger") << "peg_R" << QSize(40, 40) << 1.0 << QSize(40, 40);
         QTest::newRow("peg smaller") << "peg_R" << QSize(20, 20) << 1.0 << QSize(20, 20);
         QTest::newRow("logo, other shape") << "logo" << QSize(300, 200) << 1.0 << QSize(300, 200);
-        QTest::newRow("pointer at 1.5") << "pointer" << QSize(19, 15) << 1.5 << QSize(29, 23);
+        QTest::newRow("pointer at 1.2") << "pointer" << QSize(19, 15) << 1.2 << QSize(23, 18);
         QTest::newRow("icon above all") << "icon" << QSize(256, 256) << 1.0 << QSize(256, 256);
     }
     void tailleNonListee()
@@ -232,13 +234,18 @@ private slots:
     // a window resized without the list would come out scaled, a little blurred.
     void fenetresAuxTaillesRendues_data()
     {
-        QTest::addColumn<int>("echelle");
-        QTest::newRow("1") << 1;
-        QTest::newRow("2") << 2;
+        QTest::addColumn<double>("echelle");
+        QTest::addColumn<int>("dpr");
+        for (const double e : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+            QTest::newRow(qPrintable(QString::number(e))) << e << 1;
+        QTest::newRow("1, écran x2") << 1.0 << 2;
     }
     void fenetresAuxTaillesRendues()
     {
-        QFETCH(int, echelle);
+        QFETCH(double, echelle);
+        QFETCH(int, dpr);
+        twips::echelle = echelle;
+        const auto remettre = qScopeGuard([] { twips::echelle = 1; });
         using namespace Chromalis;
         instance<frmSplash>();
         QCoreApplication::processEvents();
@@ -251,10 +258,10 @@ private slots:
                 continue;
             if (!p->Picture().isEmpty()) {
                 ++vues;
-                QVERIFY2(artwork::prerendu(p->Picture(), p->size() * echelle), qPrintable(p->Picture()));
+                QVERIFY2(artwork::prerendu(p->Picture(), p->size() * dpr), qPrintable(p->Picture()));
             }
             if (!p->MouseIcon().isEmpty())
-                QVERIFY2(artwork::prerendu(p->MouseIcon(), QSize(24, 24) * echelle), qPrintable(p->MouseIcon()));
+                QVERIFY2(artwork::prerendu(p->MouseIcon(), QSize(twips::px(360), twips::px(360)) * dpr), qPrintable(p->MouseIcon()));
         }
         QVERIFY(vues > 60);
         support::dechargerFenetres();

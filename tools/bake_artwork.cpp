@@ -1,9 +1,9 @@
 // Build step: renders the game's SVG pictures once, at every size the windows draw them, so the
 // game itself never parses SVG. Each rendering is named art/<scale>/<picture>/<width>x<height>;
 // at scale 1 it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the
-// machine), at scale 2 a PNG file, and so are the pictures marked "png" in the list at every scale.
-// An art.qrc lists them for rcc. Sizes come from a list of the pictures and their sizes in logical
-// pixels; each size is rendered for screen scales 1 and 2.
+// machine), at the other scales a PNG file, and so are the pictures marked "png" in the list at
+// every scale. An art.qrc lists them for rcc. Sizes come from a list of the pictures and their
+// sizes in logical pixels; each size is rendered for every window scale from 1 to 3.
 // Usage: bake_artwork <folder of the .svg files> <size list> <output folder>
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -114,9 +115,10 @@ int main(int argc, char* argv[])
     liste << "<RCC>\n  <qresource prefix=\"/\">\n";
     // One folder per scale: rcc stores a folder's files together, so on an ordinary screen the
     // pages of the scale-2 pictures are never read.
-    for (const int echelle : {1, 2}) {
+    // The window scales chosen from the screen, and a scale factor of 2 on top of scale 1.
+    for (const double echelle : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
         for (const Taille& t : tailles) {
-            const QSize pixels = t.logique * echelle;
+            const QSize pixels(int(std::lround(t.logique.width() * echelle)), int(std::lround(t.logique.height() * echelle)));
             const QString nom = QStringLiteral("art/%1/%2/%3x%4")
                                     .arg(echelle).arg(t.image).arg(pixels.width()).arg(pixels.height());
             // A size already rendered at scale 1 (a 32-pixel icon is a 16-pixel one at scale 2).

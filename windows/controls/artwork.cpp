@@ -1,6 +1,8 @@
 #include "windows/controls/artwork.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QDir>
 #include <QHash>
 #include <QIconEngine>
@@ -23,22 +25,33 @@ QString nom_taille(QSize pixels)
 }
 
 // The renderings of a picture are kept in one folder per screen scale.
-QString dossier(const QString& chemin, int echelle)
+QString dossier(const QString& chemin, const QString& echelle)
 {
-    return QStringLiteral(":/art/") + QString::number(echelle) + QLatin1Char('/') + chemin.section(QLatin1Char('/'), -1);
+    return QStringLiteral(":/art/") + echelle + QLatin1Char('/') + chemin.section(QLatin1Char('/'), -1);
 }
 
-QResource trouver(const QString& chemin, QSize pixels, int echelle)
+// The scales rendered at build time, 1 first: the one drawn raw, straight from the program.
+const QStringList& echelles()
+{
+    static const QStringList liste = [] {
+        QStringList l = QDir(QStringLiteral(":/art")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        std::sort(l.begin(), l.end(), [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
+        return l;
+    }();
+    return liste;
+}
+
+QResource trouver(const QString& chemin, QSize pixels, const QString& echelle)
 {
     return QResource(dossier(chemin, echelle) + QLatin1Char('/') + nom_taille(pixels));
 }
 
 // A picture rendered at build time. Most are raw premultiplied RGBA, row after row, stored
-// uncompressed, so the image is drawn straight from the program's own pages; scale 2 and the
-// pictures shown only now and then are PNG, decoded when asked for.
+// uncompressed, so the image is drawn straight from the program's own pages; the other scales and
+// the pictures shown only now and then are PNG, decoded when asked for.
 QImage lire_rendu(const QString& chemin, QSize pixels)
 {
-    for (const int echelle : {1, 2}) {
+    for (const QString& echelle : echelles()) {
         const QResource r = trouver(chemin, pixels, echelle);
         if (!r.isValid())
             continue;
@@ -66,7 +79,7 @@ QImage lire_rendu(const QString& chemin, QSize pixels)
 QImage mettre_a_l_echelle(const QString& chemin, QSize pixels)
 {
     QList<QSize> tailles;
-    for (const int echelle : {1, 2}) {
+    for (const QString& echelle : echelles()) {
         for (const QString& nom : QDir(dossier(chemin, echelle)).entryList(QDir::Files)) {
             const QSize s(nom.section(QLatin1Char('x'), 0, 0).toInt(), nom.section(QLatin1Char('x'), 1, 1).toInt());
             if (!s.isEmpty())
@@ -99,7 +112,10 @@ QString chemin(const QString& nom)
 
 bool prerendu(const QString& chemin, QSize pixels)
 {
-    return trouver(chemin, pixels, 1).isValid() || trouver(chemin, pixels, 2).isValid();
+    for (const QString& echelle : echelles())
+        if (trouver(chemin, pixels, echelle).isValid())
+            return true;
+    return false;
 }
 
 QImage image(const QString& chemin, QSize taille, qreal dpr)
