@@ -174,7 +174,7 @@ private slots:
         QTest::newRow("peg larger") << "peg_R" << QSize(40, 40) << 1.0 << QSize(40, 40);
         QTest::newRow("peg smaller") << "peg_R" << QSize(20, 20) << 1.0 << QSize(20, 20);
         QTest::newRow("logo, other shape") << "logo" << QSize(300, 200) << 1.0 << QSize(300, 200);
-        QTest::newRow("pointer at 1.2") << "pointer" << QSize(19, 15) << 1.2 << QSize(23, 18);
+        QTest::newRow("pointer at 2.2") << "pointer" << QSize(19, 15) << 2.2 << QSize(42, 33);
         QTest::newRow("icon above all") << "icon" << QSize(256, 256) << 1.0 << QSize(256, 256);
     }
     void tailleNonListee()
