@@ -35,10 +35,11 @@ echo "écran $3 à x$4: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($
 if [ "$4" = 1 ]; then
     [ "$part" -ge 55 ] && [ "$part" -le 75 ] || [ "$ECHELLE" = 1 ] || echec "la fenêtre prend $part % de l'écran"
 fi
-# Centred with its frame: as much room above the title bar as below the window.
+# Centred with its frame: as much room above the title bar as below the window (within a pixel
+# or two of the scale factor, the frame being measured in pixels of the scale).
 haut_cadre=$((OY - h))
 bas=$((utile - OY - CH - b))
-[ $((haut_cadre - bas)) -le 2 ] && [ $((bas - haut_cadre)) -le 2 ] || echec "pas centrée: $haut_cadre au-dessus, $bas au-dessous"
+[ $((haut_cadre - bas)) -le 4 ] && [ $((bas - haut_cadre)) -le 4 ] || echec "pas centrée: $haut_cadre au-dessus, $bas au-dessous"
 
 # Options shown, Initiation with the chronometer, a game started, a peg being dragged.
 touche F6
