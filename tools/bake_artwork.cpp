@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -109,10 +110,13 @@ int main(int argc, char* argv[])
         return 1;
     QDir sortie(QString::fromLocal8Bit(argv[3]));
 
-    QString qrc;
-    QTextStream liste(&qrc);
+    // Scales 1 and 2 go into the program; the others into a resource file beside it, opened only
+    // on a screen that needs them: in the program they would weigh on every start.
+    QString qrc, qrc_autres;
+    QTextStream liste(&qrc), autres(&qrc_autres);
     QSet<QString> faites;
     liste << "<RCC>\n  <qresource prefix=\"/\">\n";
+    autres << "<RCC>\n  <qresource prefix=\"/\">\n";
     // One folder per scale: rcc stores a folder's files together, so on an ordinary screen the
     // pages of the scale-2 pictures are never read.
     // The window scales chosen from the screen, and a scale factor of 2 on top of scale 1.
@@ -132,16 +136,19 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "bake_artwork: cannot render %s\n", qPrintable(nom));
                 return 1;
             }
-            liste << "    <file>" << nom << "</file>\n";
+            (echelle == 1 || echelle == 2 ? liste : autres) << "    <file>" << nom << "</file>\n";
         }
     }
-    liste << "  </qresource>\n</RCC>\n";
-    liste.flush();
-
-    QFile f(sortie.filePath(QStringLiteral("art.qrc")));
-    if (!f.open(QIODevice::WriteOnly) || f.write(qrc.toUtf8()) != qrc.toUtf8().size()) {
-        std::fprintf(stderr, "bake_artwork: cannot write art.qrc\n");
-        return 1;
+    for (QTextStream* s : {&liste, &autres}) {
+        *s << "  </qresource>\n</RCC>\n";
+        s->flush();
+    }
+    for (const auto& [nom, texte] : {std::pair{QStringLiteral("art.qrc"), qrc}, std::pair{QStringLiteral("art-echelles.qrc"), qrc_autres}}) {
+        QFile f(sortie.filePath(nom));
+        if (!f.open(QIODevice::WriteOnly) || f.write(texte.toUtf8()) != texte.toUtf8().size()) {
+            std::fprintf(stderr, "bake_artwork: cannot write %s\n", qPrintable(nom));
+            return 1;
+        }
     }
     return 0;
 }
