@@ -1,8 +1,7 @@
 // Build step: renders the game's SVG pictures once, at every size the windows draw them, so the
 // game itself never parses SVG. Each rendering is named art/<scale>/<picture>/<width>x<height>;
-// at scale 1 it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the
-// machine), at the other scales a PNG file, and so are the pictures marked "png" in the list at
-// every scale. An art.qrc lists them for rcc. Sizes come from a list of the pictures and their
+// it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the machine), save
+// at scale 2 and for the pictures marked "png" in the list, which are PNG files. An art.qrc lists them for rcc. Sizes come from a list of the pictures and their
 // sizes in logical pixels; each size is rendered for every window scale from 1 to 3.
 // Usage: bake_artwork <folder of the .svg files> <size list> <output folder>
 #include <QDir>
@@ -64,8 +63,9 @@ bool lire_liste(const QString& chemin, QList<Taille>& tailles)
     return true;
 }
 
-// Scale 1 is stored raw, to be drawn in place; scale 2, needed on fewer screens and four times
-// the size, as PNG, decoded when asked for.
+// Stored raw, to be drawn in place from mapped pages; scale 2, kept inside the program and four
+// times the size of scale 1, as PNG, decoded when asked for. The other scales lie in a file of
+// their own beside the program, read only where they are used: raw, they need no decoder there.
 bool cuire(const QString& svg, QSize pixels, bool brut, const QString& sortie)
 {
     QSvgRenderer rendu(svg);
@@ -131,7 +131,7 @@ int main(int argc, char* argv[])
                 continue;
             faites.insert(cle);
             if (!sortie.mkpath(nom.section(QLatin1Char('/'), 0, -2))
-                || !cuire(sources.filePath(t.image + QStringLiteral(".svg")), pixels, echelle == 1 && !t.png,
+                || !cuire(sources.filePath(t.image + QStringLiteral(".svg")), pixels, echelle != 2 && !t.png,
                           sortie.filePath(nom))) {
                 std::fprintf(stderr, "bake_artwork: cannot render %s\n", qPrintable(nom));
                 return 1;

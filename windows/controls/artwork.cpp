@@ -56,8 +56,8 @@ QResource trouver(const QString& chemin, QSize pixels, const QString& echelle)
 }
 
 // A picture rendered at build time. Most are raw premultiplied RGBA, row after row, stored
-// uncompressed, so the image is drawn straight from the program's own pages; the other scales and
-// the pictures shown only now and then are PNG, decoded when asked for.
+// uncompressed, so the image is drawn straight from mapped pages; scale 2 and the pictures shown
+// only now and then are PNG, decoded when asked for.
 QImage lire_rendu(const QString& chemin, QSize pixels, bool toutes = false)
 {
     for (const QString& echelle : echelles(toutes)) {
