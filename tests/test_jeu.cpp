@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Chromalis;
@@ -102,6 +103,9 @@ private slots:
         QTest::newRow("normal: noirs d'abord, une couleur ne sert qu'une fois")
             << "Normal N" << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "...."} << QStringList{"BB..", "NN..", "NBB.", "...."}
             << 0 << "";
+        QTest::newRow("première rangée avant le premier top du chrono")
+            << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0
+            << classe + "|00h00mn00s|1|9000|--S|scores|****";
         QTest::newRow("expert: le trou vide fait partie de la réponse")
             << "Normal E" << "RZBZ" << QStringList{"RRBB", "R.B."} << QStringList{"NN..", "NNNN"} << 125
             << classe + "|00h02mn05s|2|38750|--S|scores|*Z*Z";
@@ -126,6 +130,8 @@ private slots:
         QFETCH(QStringList, marques);
         QFETCH(int, secondes);
         QFETCH(QString, fin);
+        // A previous game's time must not count in this one.
+        temps_total = QStringLiteral("500");
         partie(options.section(u' ', 0, 0), options.section(u' ', 1), secret);
         for (int r = 0; r < rangees.size(); ++r) {
             QCOMPARE(num_ligne, std::int16_t(r + 1));
@@ -222,27 +228,42 @@ private slots:
         QVERIFY(!entree.isAccepted());
     }
 
+    // The draw from scripted numbers, or the chosen predefined game; an emptied entry leaves the draw.
     void tirage_data()
     {
         QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("partie");
         QTest::addColumn<QList<double>>("nombres");
         QTest::addColumn<QString>("secret");
+        QTest::addColumn<QString>("libelle");
         // r x colours rounded, halves to even: 0.25 x 6 = 1.5 -> 2, 0.3125 x 8 = 2.5 -> 2.
-        QTest::newRow("normal") << "Normal N" << QList<double>{0.2, 0.25, 0.5, 0.99} << "RBVI";
-        QTest::newRow("super") << "Super N" << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX";
-        QTest::newRow("expert: zéro est un trou vide") << "Normal E" << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI";
+        const QList<double> n4{0.2, 0.25, 0.5, 0.99};
+        QTest::newRow("normal") << "Normal N" << -1 << n4 << "RBVI" << "NON";
+        QTest::newRow("super") << "Super N" << -1 << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX" << "NON";
+        QTest::newRow("expert: zéro est un trou vide") << "Normal E" << -1 << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI" << "NON";
+        QTest::newRow("prédéfinie NI1") << "Normal I" << 0 << n4 << "RORB" << "NI1";
+        QTest::newRow("prédéfinie SE12") << "Super E" << 11 << n4 << "#512" << "SE12";
+        QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "" << "NI1";
     }
     void tirage()
     {
         QFETCH(QString, options);
+        QFETCH(int, partie);
         QFETCH(QList<double>, nombres);
         QFETCH(QString, secret);
+        QFETCH(QString, libelle);
         platform::setRandomHook([nombres]() mutable { return nombres.isEmpty() ? 0.5f : float(nombres.takeFirst()); });
-        j->choisir(options.section(u' ', 0, 0), options.section(u' ', 1));
+        if (secret.isEmpty())
+            parties[1].clear();
+        j->choisir(options.section(u' ', 0, 0), options.section(u' ', 1), 0, partie);
         j->nouveau();
+        if (secret.isEmpty())
+            secret = QStringLiteral("RBVI");
+        else if (secret.startsWith(u'#'))
+            secret = parties[secret.mid(1).toInt()];
         QCOMPARE(f->txtCombi->text(), secret);
         QCOMPARE(f->Label5->text(), secret);
-        QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: NON"));
+        QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: ") + libelle);
     }
 
     // Oui starts the next predefined game at once, on row 1; after the last comes the first.
@@ -314,6 +335,9 @@ private slots:
             if (!fin)
                 return;
             vu = true;
+            // F1 reaches the dialog from its focused button and opens the help.
+            QTest::keyClick(fin->focusWidget(), Qt::Key_F1);
+            QCOMPARE(j->ouvertures, QStringList{dossier_appli});
             fin->close();
             QTest::keyClick(fin, Qt::Key_Escape);
             QVERIFY(fin->isVisible());
@@ -323,6 +347,10 @@ private slots:
             QTest::keyClick(fin, Qt::Key_Escape);
             QVERIFY(!fin->isVisible());
         };
+        QTemporaryDir dossier;
+        dossier_appli = dossier.filePath(QStringLiteral("aide.htm"));
+        QFile aide(dossier_appli);
+        QVERIFY(aide.open(QIODevice::WriteOnly));
         partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
         j->jouer(QStringLiteral("RBVJ"));
         QVERIFY(vu);
