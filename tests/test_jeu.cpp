@@ -417,6 +417,7 @@ private slots:
         QTest::newRow("P") << "P";
         QTest::newRow("dépôt") << "R";
         QTest::newRow("validation") << "V";
+        QTest::newRow("arrêt du jeu") << "F5";
     }
     void pause()
     {
@@ -432,6 +433,11 @@ private slots:
         j->tic(f->Timer1);
         QVERIFY(f->lblPause->isVisible());
         j->avancer(30);
+        if (reprise == QLatin1String("F5")) {
+            j->nouveau();
+            QVERIFY(!f->Timer1.Enabled() && !f->Timer3.Enabled() && !f->Timer4.Enabled() && !f->lblPause->isVisible());
+            return;
+        }
         if (reprise == QLatin1String("P"))
             j->touche(Qt::Key_P);
         else if (reprise == QLatin1String("R"))

@@ -108,6 +108,9 @@ private slots:
             }
         }
         QCOMPARE(echecs, 0);
+        // Never more than five holes, whatever the caller asks.
+        QCOMPARE(rules::juger(QStringLiteral("RBVJOX"), QStringLiteral("RBVJOX"), 6).noirs, 5);
+        QCOMPARE(rules::juger(QStringLiteral("R"), QStringLiteral("R"), -1).nb_marques, 0);
     }
 
     void tirage_data()
