@@ -176,8 +176,10 @@ private slots:
         QCOMPARE(f->lblTitre->text(), titre);
         QCOMPARE(f->txtCombi->text().size(), pions);
         for (int K = 1; K <= 12; ++K)
-            for (int n = 1; n <= 5; ++n)
-                QCOMPARE(f->img[K][n]->isVisible() && f->shaGris[K][n]->isVisible(), K <= lignes && n <= pions);
+            for (int n = 1; n <= 5; ++n) {
+                QCOMPARE(f->img[K][n]->isVisible(), K <= lignes && n <= pions);
+                QCOMPARE(f->shaGris[K][n]->isVisible(), K <= lignes && n <= pions);
+            }
         QCOMPARE(f->Line[11]->isVisible(), lignes == 12);
         frmParties* p = instance<frmParties>();
         const QList<QWidget*> options{f->chkTemps, f->optDebutant, f->optExpert, f->optTop, f->cboJeu, f->chkPartie,
