@@ -2,7 +2,7 @@
 PRESET ?= release
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test test-asan bench package clean
+.PHONY: deps configure game build run test test-asan bench screenshots package clean
 
 deps:
 	@tools/install-deps
@@ -10,10 +10,15 @@ deps:
 configure: deps
 	@test -f $(BUILD)/build.ninja || cmake --preset $(PRESET)
 
+# The game alone: its libraries, its pictures and its help page, none of the test programs.
+game: configure
+	cmake --build $(BUILD) --target chromalis
+
+# Everything: the game, the test programs and their tools.
 build: configure
 	cmake --build $(BUILD)
 
-run: build
+run: game
 	$(BUILD)/bin/chromalis
 
 test: build
@@ -22,9 +27,13 @@ test: build
 test-asan:
 	$(MAKE) test PRESET=asan
 
-bench: build
+bench: game
 	cmake --build $(BUILD) --target bare_window label_window
 	bench/run-bench $(BUILD)
+
+# The pictures of docs/ and of the AppStream description, taken from the game itself under Xvfb.
+screenshots: game
+	tools/screenshots $(BUILD)/bin/chromalis docs
 
 # A Debian package in $(BUILD), named chromalis_<version>_<arch>.deb.
 package: build

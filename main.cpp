@@ -6,16 +6,53 @@
 #include "windows/main/frmSplash.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+// Without a display Qt aborts with English advice to reinstall: the player gets one French line.
+[[noreturn]] void sansAffichage()
+{
+    std::fputs("chromalis : aucun affichage graphique joignable (ni DISPLAY ni WAYLAND_DISPLAY ne mène à un "
+               "serveur d'affichage) ; lancez le jeu depuis une session graphique.\n",
+               stderr);
+    std::_Exit(1);
+}
+
+// What the platform plugin says while it connects is held back, and only told if it connected.
+struct Message {
+    QtMsgType type;
+    QByteArray categorie;
+    QString texte;
+};
+QList<Message> retenus;
+void pendantLaConnexion(QtMsgType type, const QMessageLogContext& contexte, const QString& texte)
+{
+    if (type == QtFatalMsg)
+        sansAffichage();
+    retenus.append({type, contexte.category, texte});
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const QByteArray plateforme = qgetenv("QT_QPA_PLATFORM");
+    if ((plateforme.isEmpty() || plateforme.contains("xcb") || plateforme.contains("wayland"))
+        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        sansAffichage();
+    const QtMessageHandler suivant = qInstallMessageHandler(pendantLaConnexion);
     QApplication app(argc, argv);
+    qInstallMessageHandler(suivant);
+    for (const Message& m : std::exchange(retenus, {}))
+        suivant(m.type, QMessageLogContext(nullptr, 0, nullptr, m.categorie.constData()), m.texte);
     QApplication::setApplicationName(QStringLiteral("Chromalis"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(platform::versionMajor())
                                             .arg(platform::versionMinor())
                                             .arg(platform::versionRevision()));
-    QApplication::setDesktopFileName(QStringLiteral("chromalis"));
+    // The desktop entry names the game and its icon in task bars, the window captions do not.
+    QApplication::setDesktopFileName(QStringLiteral("example.ventaroc.chromalis"));
 
     police::appliquer();
 

@@ -8,6 +8,7 @@
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/twips.h"
+#include "windows/dialogs/frmAide.h"
 #include "windows/dialogs/frmFIN.h"
 #include "windows/dialogs/frmParties.h"
 #include "windows/main/frmChromalis.h"
@@ -37,11 +38,15 @@ void armer_palette(bool arme)
     }
 }
 
-// A refused open is reported like a failed one.
+// Every help request ends here. A desktop that cannot open the page (no xdg-open, or no program
+// for HTML) leaves it to the game's own help window; only a page that cannot be read is an error.
 void ouvrir_fichier_aide(QWidget* proprietaire)
 {
-    if (!platform::ShellOpen(dossier_appli, proprietaire))
-        platform::MsgBox(QStringLiteral("Erreur lors de l'ouverture du fichier d'aide."));
+    const QString chemin = dossier_appli;
+    platform::ShellOpenDocument(chemin, proprietaire, [chemin] {
+        if (!frmAide::Afficher(chemin))
+            platform::MsgBox(QStringLiteral("Erreur lors de l'ouverture du fichier d'aide."));
+    });
 }
 
 // The top edge of a row's holes, in twips, where the row pointer is placed 120 twips lower.
@@ -193,6 +198,8 @@ void Demarrer_jeu()
             fente->setTailleTwips(135, 135);
             fente->show();
         }
+    for (int K = 1; K <= 12; ++K)
+        f->noter_rangee(K, false);
 
     armer_palette(true);
 
@@ -279,6 +286,7 @@ void Valider_proposition()
     if (proposition == secret) {
         for (std::int16_t k = 1; k <= n; ++k)
             Pion_noir(k);
+        f->noter_rangee(r, true);
         instance<frmFIN>();
         Fin_partie(QStringLiteral("gagnee"));
         return;
@@ -301,6 +309,7 @@ void Valider_proposition()
         else
             Pion_blanc(position);
     }
+    f->noter_rangee(r, true);
 
     pas_barre = 2595.0 / temps_coup;
     pas_pourcent = 100.0 / temps_coup;

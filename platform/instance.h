@@ -1,13 +1,14 @@
 #pragma once
-// One running copy per user: a lock file beside the settings, recovered when its owner died.
+// One running copy per settings store, held by what the kernel releases when the process dies
+// (a lock on an open file, and an abstract local socket): it can never go stale.
 #include <QString>
 
 namespace platform {
-// True when another live copy of the game holds the lock. The first call takes the lock;
-// later calls in the same process answer false, since this copy owns it.
+// True when another live copy of the game uses the same settings. The first call takes the guard;
+// later calls in the same process answer false, since this copy holds it.
 bool AutreInstanceEnCours();
-// Where the lock lives: the per-user settings folder.
+// The lock file: the per-user settings folder. Its content means nothing; only its lock counts.
 QString cheminVerrou();
-// Releases the lock (tests only, to play two copies in one process).
+// Releases the guard (tests only, to play two copies in one process).
 void libererVerrou();
 } // namespace platform

@@ -71,12 +71,16 @@ int inserer_record(const QString& application, const QString& section, const QSt
     }
     if (place > places_par_table)
         return place;
+    // The shift and the new record are written in one step: a failure moves nothing, so the
+    // former last place is never dropped for a record that was not stored.
+    QList<Reglage> table;
     for (int j = places_par_table - 1; j >= place; --j) {
         const QString lu = GetSetting(application, section, QString::number(j));
         if (!lu.isEmpty())
-            SaveSetting(application, section, QString::number(j + 1), lu);
+            table.append({section, QString::number(j + 1), lu});
     }
-    SaveSetting(application, section, QString::number(place), record);
+    table.append({section, QString::number(place), record});
+    SaveSettings(application, table);
     return place;
 }
 

@@ -37,7 +37,7 @@ bool caractere_nom_accepte(QChar c);
 
 // Ranks a record of the given points into the table: ties go above the older result, place 10
 // falls off. Returns the place written (1 to 10), or 11 when the table kept its ten better results.
-// Store failures raise ErreurStockage; what was written before them stays.
+// Store failures raise ErreurStockage and leave the table as it was.
 int inserer_record(const QString& application, const QString& section, const QString& record,
                    double points);
 

@@ -1,63 +1,447 @@
 #include "storage/settings.h"
 
+#include "storage/records.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
-#include <QStringList>
-#include <memory>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+// The file is the INI dialect the earlier version wrote through QSettings, read so that a line
+// written by hand in the record format (";" and all, unquoted) keeps its whole value: a value is
+// everything after the first "=". Values are written as QSettings wrote them, so an earlier copy
+// of the game still reads the file.
 
 namespace storage {
 namespace {
-// One QSettings for the whole run: the file is parsed once, and every write is synced.
-std::unique_ptr<QSettings> magasin;
-QString cheminOuvert;
+struct Section {
+    QString nom;
+    QList<std::pair<QString, QString>> valeurs;
+};
+using Magasin = QList<Section>;
 
-// The store is written as UTF-8: bytes that do not decode could not be written back as they were.
-bool pasEnUtf8(const QString& chemin)
+struct Etat {
+    bool charge = false;
+    QString chemin;
+    // Where writes land: the file itself when the store is a symbolic link to it.
+    QString cible;
+    // Something stands at the store's place that may not be overwritten: every write is refused.
+    bool bloque = false;
+    Magasin magasin;
+    QString avis;
+};
+Etat etat;
+
+const char hexa[] = "0123456789ABCDEF";
+
+bool blanc(QChar c) { return c == u' ' || c == u'\t'; }
+
+QStringView sansBlancs(QStringView s)
 {
-    // No file yet is a first run, not a fault (a failed open would also fetch an error text).
-    QFile fichier(chemin);
-    if (!fichier.exists() || !fichier.open(QIODevice::ReadOnly))
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString texte = utf8(fichier.readAll());
-    return utf8.hasError();
+    while (!s.isEmpty() && blanc(s.front()))
+        s = s.sliced(1);
+    while (!s.isEmpty() && blanc(s.back()))
+        s.chop(1);
+    return s;
 }
 
-// A damaged file would be rewritten with whatever could be parsed from it: its bytes are kept
-// aside, untouched, and a fresh store starts in its place.
-void mettreDeCote(const QString& chemin)
+int chiffre(QChar c, int base)
 {
-    const QString copie = chemin + QStringLiteral(".illisible-")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    if (QFile::rename(chemin, copie))
-        qWarning("Chromalis: settings file unreadable, kept as %s", qPrintable(copie));
+    const int v = c.unicode() >= u'0' && c.unicode() <= u'9' ? c.unicode() - u'0'
+        : c.unicode() >= u'a' && c.unicode() <= u'f'        ? c.unicode() - u'a' + 10
+        : c.unicode() >= u'A' && c.unicode() <= u'F'        ? c.unicode() - u'A' + 10
+                                                            : 99;
+    return v < base ? v : -1;
 }
 
-QSettings& ouvrir()
+// Keys and section names: "%XX" and "%UXXXX" stand for a character, "\" for "/".
+QString cleLue(QStringView s)
 {
-    const QString chemin = cheminReglages();
-    if (!magasin || cheminOuvert != chemin) {
-        cheminOuvert = chemin;
-        if (!pasEnUtf8(chemin)) {
-            magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
-            // Sections are parsed lazily: parse them all once so that the file's status is known.
-            (void)magasin->allKeys();
-            if (magasin->status() != QSettings::FormatError)
-                return *magasin;
-            magasin.reset();
+    QString r;
+    for (qsizetype i = 0; i < s.size();) {
+        if (s[i] == u'\\') {
+            r += u'/';
+            ++i;
+            continue;
         }
-        mettreDeCote(chemin);
-        magasin = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
+        const qsizetype n = s[i] == u'%' && i + 1 < s.size() && s[i + 1] == u'U' ? 4 : 2;
+        const qsizetype debut = i + 1 + (n == 4);
+        bool ok = s[i] == u'%' && debut + n <= s.size();
+        const ushort code = ok ? s.sliced(debut, n).toUShort(&ok, 16) : 0;
+        if (!ok) {
+            r += s[i++];
+            continue;
+        }
+        r += QChar(code);
+        i = debut + n;
     }
-    return *magasin;
+    return r;
 }
 
-QString cle(const QString& section, const QString& nom) { return section + QLatin1Char('/') + nom; }
+void cleEcrite(const QString& cle, QByteArray& r)
+{
+    for (QChar c : cle) {
+        const ushort ch = c.unicode();
+        if (ch == u'/') {
+            r += '\\';
+        } else if ((ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') || ch == u'_'
+                   || ch == u'-' || ch == u'.') {
+            r += char(ch);
+        } else if (ch <= 0xFF) {
+            r += '%';
+            r += hexa[ch >> 4];
+            r += hexa[ch & 15];
+        } else {
+            r += "%U";
+            for (int d = 12; d >= 0; d -= 4)
+                r += hexa[(ch >> d) & 15];
+        }
+    }
+}
+
+// A value: surrounding blanks dropped, a pair of enclosing quotes dropped, C escapes decoded
+// (only what a line cannot hold is escaped), and the "@" forms QSettings wrote undone.
+QString valeurLue(QStringView s)
+{
+    s = sansBlancs(s);
+    if (s.size() >= 2 && s.front() == u'"' && s.back() == u'"') {
+        qsizetype obliques = 0;
+        while (obliques < s.size() - 2 && s[s.size() - 2 - obliques] == u'\\')
+            ++obliques;
+        if (obliques % 2 == 0)
+            s = s.sliced(1, s.size() - 2);
+    }
+    static const char echappes[] = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";
+    QString r;
+    r.reserve(s.size());
+    for (qsizetype i = 0; i < s.size();) {
+        const QChar c = s[i++];
+        if (c != u'\\' || i == s.size()) {
+            r += c;
+            continue;
+        }
+        const QChar e = s[i];
+        const char* connu = e.unicode() < 128 && e.unicode() ? std::strchr(echappes, char(e.unicode())) : nullptr;
+        if (connu && (connu - echappes) % 2 == 0) {
+            r += QLatin1Char(connu[1]);
+            ++i;
+            continue;
+        }
+        const int base = e == u'x' ? 16 : chiffre(e, 8) >= 0 ? 8 : 0;
+        qsizetype j = i + (base == 16);
+        char32_t code = 0;
+        while (base && j < s.size() && chiffre(s[j], base) >= 0 && code <= 0xFFFF)
+            code = code * base + char32_t(chiffre(s[j++], base));
+        if (base && j > i + (base == 16)) {
+            r += QChar(ushort(code));
+            i = j;
+        } else {
+            r += c; // an unknown escape is kept as it was typed
+        }
+    }
+    if (r.startsWith(QLatin1String("@@")))
+        r.remove(0, 1);
+    else if (r.startsWith(QLatin1String("@String(")) && r.endsWith(u')'))
+        r = r.mid(8, r.size() - 9);
+    else if (r == QLatin1String("@Invalid()"))
+        r.clear();
+    return r;
+}
+
+void valeurEcrite(const QString& valeur, QByteArray& r)
+{
+    const qsizetype debut = r.size();
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    bool guillemets = false;
+    bool echapperChiffre = false;
+    const QString v = valeur.startsWith(u'@') ? QLatin1Char('@') + valeur : valeur;
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        const ushort ch = v[i].unicode();
+        guillemets |= ch == u';' || ch == u',' || ch == u'=';
+        // After "\x1" or "\0", a hex digit would be read as part of the escape.
+        if (echapperChiffre && chiffre(v[i], 16) >= 0) {
+            r += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        echapperChiffre = false;
+        static const char lettres[] = "0......abtnvfr";
+        if (ch < sizeof lettres - 1 && lettres[ch] != '.') {
+            r += '\\';
+            r += lettres[ch];
+            echapperChiffre = ch == 0;
+        } else if (ch == u'"' || ch == u'\\') {
+            r += '\\';
+            r += char(ch);
+        } else if (ch <= 0x1F) {
+            r += "\\x" + QByteArray::number(ch, 16);
+            echapperChiffre = true;
+        } else {
+            r += utf8(QStringView(v).sliced(i, 1));
+        }
+    }
+    if (guillemets || (r.size() > debut && (r.at(debut) == ' ' || r.back() == ' '))) {
+        r.insert(debut, '"');
+        r += '"';
+    }
+}
+
+void poser(Magasin& m, const QString& section, const QString& cle, const QString& valeur)
+{
+    auto s = std::find_if(m.begin(), m.end(), [&](const Section& x) { return x.nom == section; });
+    if (s == m.end())
+        s = m.insert(m.end(), Section{section, {}});
+    for (auto& [c, v] : s->valeurs)
+        if (c == cle) {
+            v = valeur;
+            return;
+        }
+    s->valeurs.append({cle, valeur});
+}
+
+const QString* trouver(const Magasin& m, const QString& section, const QString& cle)
+{
+    for (const Section& s : m)
+        if (s.nom == section)
+            for (const auto& [c, v] : s.valeurs)
+                if (c == cle)
+                    return &v;
+    return nullptr;
+}
+
+// Reads every line it understands into m; false when some line was not understood.
+bool analyser(QStringView texte, Magasin& m)
+{
+    bool propre = true;
+    QString section;
+    qsizetype debut = 0;
+    for (qsizetype i = 0; i <= texte.size(); ++i) {
+        if (i < texte.size() && texte[i] != u'\r' && texte[i] != u'\n')
+            continue;
+        const QStringView ligne = sansBlancs(texte.sliced(debut, i - debut));
+        debut = i + 1;
+        if (ligne.isEmpty() || ligne.front() == u';' || ligne.front() == u'#')
+            continue;
+        if (ligne.front() == u'[') {
+            propre &= ligne.back() == u']';
+            section = cleLue(sansBlancs(ligne.sliced(1, ligne.size() - 1 - (ligne.back() == u']'))));
+            continue;
+        }
+        const qsizetype egal = ligne.indexOf(u'=');
+        if (egal <= 0) {
+            propre = false;
+            continue;
+        }
+        poser(m, section, cleLue(sansBlancs(ligne.first(egal))), valeurLue(ligne.sliced(egal + 1)));
+    }
+    return propre;
+}
+
+QByteArray serialiser(const Magasin& m)
+{
+    QByteArray r;
+    for (const bool racine : {true, false})
+        for (const Section& s : m) {
+            if (s.nom.isEmpty() != racine || s.valeurs.isEmpty())
+                continue;
+            if (!racine) {
+                r += r.isEmpty() ? "[" : "\n[";
+                cleEcrite(s.nom, r);
+                r += "]\n";
+            }
+            for (const auto& [c, v] : s.valeurs) {
+                cleEcrite(c, r);
+                r += '=';
+                valeurEcrite(v, r);
+                r += '\n';
+            }
+        }
+    return r;
+}
+
+// From a damaged file, only the game's own keys are taken over: the rest may be noise.
+Magasin clesDuJeu(const Magasin& lu)
+{
+    Magasin m;
+    for (const QString& t : cles_tables)
+        for (int place = 1; place <= places_par_table; ++place)
+            if (const QString* v = trouver(lu, t, QString::number(place)))
+                poser(m, t, QString::number(place), *v);
+    for (const auto& [s, c] : {std::pair{QStringLiteral("scores"), QStringLiteral("OK")},
+                               std::pair{QStringLiteral("parametres"), QStringLiteral("dossier application")}})
+        if (const QString* v = trouver(lu, s, c))
+            poser(m, s, c, *v);
+    return m;
+}
+
+ErreurStockage erreur() { return ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + etat.chemin); }
+
+// What cannot be taken as it is keeps its bytes under another name, never replacing anything;
+// when it cannot be moved, it is left alone and no write may replace it.
+void mettreDeCote(bool partiel)
+{
+    const QString base = etat.chemin + QStringLiteral(".illisible-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString copie = base;
+    int r = -1;
+    for (int n = 2; n < 100; ++n) {
+        r = renameat2(AT_FDCWD, QFile::encodeName(etat.chemin), AT_FDCWD, QFile::encodeName(copie), RENAME_NOREPLACE);
+        if (r != 0 && errno == EINVAL && !QFileInfo::exists(copie))
+            r = ::rename(QFile::encodeName(etat.chemin), QFile::encodeName(copie));
+        if (r == 0 || errno != EEXIST)
+            break;
+        copie = base + QLatin1Char('-') + QString::number(n);
+    }
+    if (r != 0) {
+        etat.bloque = true;
+        qWarning("Chromalis: %s cannot be read and is left as it is", qPrintable(etat.chemin));
+        return;
+    }
+    etat.cible = etat.chemin;
+    etat.avis = (partiel ? QStringLiteral("Le fichier des scores était endommagé.")
+                         : QStringLiteral("Le fichier des scores n'a pas pu être lu."))
+        + QStringLiteral(" Il est gardé tel quel sous le nom :\n") + copie + QLatin1Char('\n')
+        + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont repris ; les autres restent dans cette copie.")
+                   : QStringLiteral("Les tableaux de scores repartent à vide."));
+}
+
+void charger()
+{
+    etat = Etat{};
+    etat.charge = true;
+    etat.chemin = etat.cible = cheminReglages();
+    const QByteArray nom = QFile::encodeName(etat.chemin);
+    struct stat st;
+    if (lstat(nom, &st) != 0) {
+        // Nothing there is a first run; a folder we may not even look into cannot be written either.
+        etat.bloque = errno != ENOENT;
+        return;
+    }
+    if (S_ISLNK(st.st_mode))
+        if (char* vrai = realpath(nom, nullptr)) {
+            etat.cible = QFile::decodeName(vrai);
+            free(vrai);
+        }
+    // What a killed write left behind, and the earlier version's lock.
+    unlink(QFile::encodeName(etat.cible + QStringLiteral(".tmp")));
+    unlink(nom + ".lock");
+    // Non-blocking, so that a named pipe does not wait for a writer.
+    const int fd = open(nom, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            mettreDeCote(false);
+        return;
+    }
+    QByteArray octets;
+    bool lisible = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= taille_max_reglages;
+    const bool dossier = S_ISDIR(st.st_mode);
+    if (lisible) {
+        // One byte more than the size tells a file that grew while it was read.
+        octets.resize(qsizetype(st.st_size) + 1);
+        qsizetype lu = 0;
+        for (;;) {
+            if (lu == octets.size()) {
+                if (lu > taille_max_reglages) {
+                    lisible = false;
+                    break;
+                }
+                octets.resize(std::min<qsizetype>(lu * 2, taille_max_reglages + 1));
+            }
+            const ssize_t n = read(fd, octets.data() + lu, size_t(octets.size() - lu));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                lisible = n == 0;
+                break;
+            }
+            lu += n;
+        }
+        octets.truncate(lu);
+    }
+    close(fd);
+    if (dossier) {
+        // A folder is not a file the game wrote: it stays where it is, and nothing is stored.
+        etat.bloque = true;
+        qWarning("Chromalis: %s is a folder; scores cannot be stored", qPrintable(etat.chemin));
+        return;
+    }
+    if (!lisible)
+        return mettreDeCote(false);
+    if (octets.startsWith("\xEF\xBB\xBF"))
+        octets.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texte = utf8(octets);
+    Magasin lu;
+    if (analyser(texte, lu) && !utf8.hasError()) {
+        etat.magasin = std::move(lu);
+        return;
+    }
+    etat.magasin = clesDuJeu(lu);
+    mettreDeCote(true);
+}
+
+Etat& ouvert()
+{
+    if (!etat.charge || etat.chemin != cheminReglages())
+        charger();
+    return etat;
+}
+
+bool toutEcrit(int fd, const QByteArray& octets)
+{
+    for (qsizetype fait = 0; fait < octets.size();) {
+        const ssize_t n = write(fd, octets.constData() + fait, size_t(octets.size() - fait));
+        if (n <= 0 && !(n < 0 && errno == EINTR))
+            return false;
+        fait += std::max<ssize_t>(n, 0);
+    }
+    return true;
+}
+
+// The whole store goes to a temporary file beside the store, reaches the disk, and only then
+// replaces the store in one rename; any failure before that leaves the store as it was.
+void ecrire(Magasin nouveau)
+{
+    const QByteArray octets = serialiser(nouveau);
+    if (etat.bloque || octets.size() > taille_max_reglages || !QDir().mkpath(QFileInfo(etat.cible).absolutePath()))
+        throw erreur();
+    const QByteArray cible = QFile::encodeName(etat.cible);
+    const QByteArray temporaire = cible + ".tmp";
+    unlink(temporaire);
+    const int fd = open(temporaire, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw erreur();
+    struct stat st;
+    if (stat(cible, &st) == 0 && S_ISREG(st.st_mode))
+        fchmod(fd, st.st_mode & 07777);
+    bool ok = toutEcrit(fd, octets) && fsync(fd) == 0 && fstat(fd, &st) == 0 && st.st_size == octets.size();
+    ok = close(fd) == 0 && ok;
+    if (!ok || ::rename(temporaire, cible) != 0) {
+        unlink(temporaire);
+        throw erreur();
+    }
+    etat.magasin = std::move(nouveau);
+    // The rename itself reaches the disk with the folder. The new file is in place by now, so it
+    // is what this run reads, even when the folder's flush fails and that failure is reported.
+    const int d = open(QFile::encodeName(QFileInfo(etat.cible).absolutePath()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d >= 0) {
+        const bool synchronise = fsync(d) == 0 || errno == EINVAL;
+        close(d);
+        if (!synchronise)
+            throw erreur();
+    }
+}
 } // namespace
 
 QString cheminReglages()
@@ -68,47 +452,44 @@ QString cheminReglages()
 
 QString GetSetting(const QString&, const QString& section, const QString& nom)
 {
-    return ouvrir().value(cle(section, nom)).toString();
+    const QString* v = trouver(ouvert().magasin, section, nom);
+    return v ? *v : QString();
 }
 
-void SaveSetting(const QString&, const QString& section, const QString& nom, const QString& valeur)
+void SaveSetting(const QString& application, const QString& section, const QString& nom, const QString& valeur)
 {
-    QSettings& s = ouvrir();
-    QDir().mkpath(QFileInfo(cheminOuvert).absolutePath());
-    const QString k = cle(section, nom);
-    const QVariant avant = s.value(k);
-    s.setValue(k, valeur);
-    s.sync();
-    if (s.status() == QSettings::AccessError) {
-        // What was not written must not be read back as if it had been. Qt keeps unsynced changes
-        // in a per-file cache that outlives this object, so the old value is put back first.
-        if (avant.isValid())
-            s.setValue(k, avant);
-        else
-            s.remove(k);
-        magasin.reset();
-        throw ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + cheminOuvert);
+    SaveSettings(application, {{section, nom, valeur}});
+}
+
+void SaveSettings(const QString&, const QList<Reglage>& reglages)
+{
+    Magasin nouveau = ouvert().magasin;
+    bool change = false;
+    for (const Reglage& r : reglages) {
+        const QString* avant = trouver(nouveau, r.section, r.cle);
+        change |= !avant || *avant != r.valeur;
+        poser(nouveau, r.section, r.cle, r.valeur);
     }
+    // A value written again as it is needs no write (the folder is recorded at every start).
+    if (change)
+        ecrire(std::move(nouveau));
 }
 
 void InitialiserReglages(const QString& application, const QString& dossier_programme)
 {
-    static const QStringList sections = {QStringLiteral("NI"), QStringLiteral("NN"), QStringLiteral("NE"),
-                                         QStringLiteral("SI"), QStringLiteral("SN"), QStringLiteral("SE")};
     if (GetSetting(application, QStringLiteral("scores"), QStringLiteral("OK")).isEmpty()) {
-        for (int place = 1; place <= 10; ++place)
-            for (const QString& section : sections)
-                SaveSetting(application, section, QString::number(place), QString());
-        SaveSetting(application, QStringLiteral("scores"), QStringLiteral("OK"), QStringLiteral("OUI"));
+        QList<Reglage> tables;
+        for (int place = 1; place <= places_par_table; ++place)
+            for (const QString& section : cles_tables)
+                tables.append({section, QString::number(place), QString()});
+        tables.append({QStringLiteral("scores"), QStringLiteral("OK"), QStringLiteral("OUI")});
+        SaveSettings(application, tables);
     }
     SaveSetting(application, QStringLiteral("parametres"), QStringLiteral("dossier application"), dossier_programme);
 }
 
-void oublierCache()
-{
-    magasin.reset();
-    cheminOuvert.clear();
-}
+QString avisMiseDeCote() { return std::exchange(ouvert().avis, QString()); }
+
+void oublierCache() { etat = Etat{}; }
 
 } // namespace storage
-

@@ -387,19 +387,6 @@ private slots:
         QVERIFY(instance<frmSplash>()->Label4->isEnabled());
     }
 
-    void ouvertureRefuseeSignalee()
-    {
-        QFile fichier(programme.path() + QStringLiteral("/aide.htm"));
-        QVERIFY(fichier.open(QIODevice::WriteOnly));
-        fichier.close();
-        env->shellAccepte = false;
-        demarrer();
-        instance<frmChromalis>()->cmdAide_Click();
-        QCOMPARE(env->messages().size(), 1);
-        QCOMPARE(env->messages().first().texte, QStringLiteral("Erreur lors de l'ouverture du fichier d'aide."));
-        QCOMPARE(env->messages().first().style, int(platform::vbOKOnly));
-    }
-
     void survolDuLien()
     {
         demarrer();

@@ -612,7 +612,6 @@ private slots:
         QTest::newRow("absent") << false << true
                                 << "Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci "
                                    "doit se trouver dans: ";
-        QTest::newRow("refusé") << true << false << "Erreur lors de l'ouverture du fichier d'aide.";
     }
     void aideF1()
     {

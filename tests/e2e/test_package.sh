@@ -1,7 +1,8 @@
 # The Debian package as a player receives it: built by CPack from this build folder, unpacked with
 # dpkg -x into a private root, its desktop entry and metainfo valid, and the installed program,
-# started through its bin/ symlink, finding the help page beside its real self (F1 hands
-# lib/chromalis/aide.htm to xdg-open, replaced here by a recorder).
+# started through its bin/ symlink, finding the help page beside its real self. F1 hands
+# lib/chromalis/aide.htm to xdg-open (replaced here by a recorder); when xdg-open fails or is
+# missing, the game shows the page in its own help window.
 BUILD=$(cd "$(dirname "$1")/.." && pwd)
 source "$(dirname "$0")/lib.sh" "$1" "$2" paquet
 
@@ -20,31 +21,29 @@ depends=$(dpkg-deb -f "$DEB" Depends)
 for lib in libqt6widgets6 libqt6gui6 libstdc++6; do
     [[ $depends == *"$lib"* ]] || echec "dépendance $lib absente de: $depends"
 done
+[[ $depends == *qt6-translations-l10n* ]] || echec "les traductions de Qt manquent aux dépendances: $depends"
+[[ $(dpkg-deb -f "$DEB" Recommends) == *xdg-utils* ]] || echec "xdg-utils n'est pas recommandé"
 # The pictures are rendered at build time: QtSvg is a build dependency only.
 [[ $depends != *libqt6svg6* ]] || echec "libqt6svg6 ne sert qu'à la construction: $depends"
 
 RACINE=$WORK/racine
 dpkg -x "$DEB" "$RACINE"
+ID=example.ventaroc.chromalis
 for f in usr/lib/chromalis/chromalis usr/lib/chromalis/aide.htm \
-         usr/share/applications/chromalis.desktop \
-         usr/share/metainfo/example.ventaroc.chromalis.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/chromalis.svg; do
+         usr/share/applications/$ID.desktop \
+         usr/share/metainfo/$ID.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/$ID.svg; do
     [ -s "$RACINE/$f" ] || echec "$f absent du paquet"
 done
 [ "$(readlink "$RACINE/usr/bin/chromalis")" = ../lib/chromalis/chromalis ] || echec "usr/bin/chromalis n'est pas le lien attendu"
 cmp -s "$RACINE/usr/lib/chromalis/aide.htm" "$(dirname "$0")/../../resources/aide.htm" || echec "aide.htm différent de la source"
 
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$RACINE/usr/share/applications/chromalis.desktop" >"$ARTEFACTS/desktop.txt" 2>&1 \
-        || echec "entrée de bureau invalide: $(cat "$ARTEFACTS/desktop.txt")"
-fi
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$RACINE/usr/share/metainfo/example.ventaroc.chromalis.metainfo.xml" \
-        >"$ARTEFACTS/metainfo.txt" 2>&1 || echec "metainfo invalide: $(cat "$ARTEFACTS/metainfo.txt")"
-fi
+"$(dirname "$0")/../../tools/check-metadata" "$RACINE/usr/share/applications/$ID.desktop" \
+    "$RACINE/usr/share/metainfo/$ID.metainfo.xml" "$(dpkg-deb -f "$DEB" Version)" >"$ARTEFACTS/metadonnees.txt" 2>&1 \
+    || echec "métadonnées: $(cat "$ARTEFACTS/metadonnees.txt")"
 
 # xdg-open records what it is asked to open instead of starting a browser.
-mkdir -p "$WORK/bin"
+mkdir -p "$WORK/bin" "$WORK/sans-xdg"
 cat >"$WORK/bin/xdg-open" <<EOF
 #!/bin/sh
 printf '%s\n' "\$1" >>"$WORK/ouvertures"
@@ -53,17 +52,48 @@ chmod +x "$WORK/bin/xdg-open"
 export PATH=$WORK/bin:$PATH
 
 EXE=$RACINE/usr/bin/chromalis
-lancer installe
-attendre_fenetre "Chromalis" 10 >/dev/null || echec "le programme installé n'ouvre pas sa fenêtre de démarrage"
-principale=$(attendre_fenetre "Ventaroc vous propose:" 8) || echec "le programme installé n'ouvre pas sa fenêtre principale"
-sleep 0.3
+# Starts the installed game (with the PATH given, if any); leaves its main window active in PRINCIPALE.
+demarrer() {
+    PATH=${2:-$PATH} lancer "$1"
+    attendre_fenetre "Chromalis" 10 >/dev/null || echec "$1: le programme installé n'ouvre pas sa fenêtre de démarrage"
+    PRINCIPALE=$(attendre_fenetre "Ventaroc vous propose:" 8) || echec "$1: le programme installé n'ouvre pas sa fenêtre principale"
+    sleep 0.3
+    xdotool windowactivate --sync "$PRINCIPALE" 2>/dev/null || true
+}
+
+# 1. xdg-open takes the page.
+demarrer installe
 capture installe
-xdotool windowactivate --sync "$principale" 2>/dev/null || true
+# The desktop knows the windows by the class its entry names.
+classe=$(xprop -id "$PRINCIPALE" WM_CLASS | sed 's/.*", "//; s/"$//')
+grep -qx "StartupWMClass=$classe" "$RACINE/usr/share/applications/$ID.desktop" \
+    || echec "WM_CLASS $classe absent de l'entrée de bureau"
 touche F1
 for _ in $(seq 50); do [ -s "$WORK/ouvertures" ] && break; sleep 0.1; done
 absente "Erreur" || { capture erreur-aide; echec "aide.htm introuvable pour le programme installé"; }
 [ -s "$WORK/ouvertures" ] || echec "F1 n'a rien ouvert"
 attendu="file://$RACINE/usr/lib/chromalis/aide.htm"
 [ "$(cat "$WORK/ouvertures")" = "$attendu" ] || echec "ouvert: $(cat "$WORK/ouvertures"), attendu: $attendu"
+absente "Aide de Chromalis" || echec "la fenêtre d'aide s'ouvre alors que xdg-open a pris la page"
 vivant "$JEU" || echec "le programme installé s'est arrêté"
+arreter
+
+# 2. xdg-open finds no program for the page, as on a machine without a browser; 3. no xdg-open.
+cat >"$WORK/bin/xdg-open" <<EOF
+#!/bin/sh
+echo "xdg-open: no method available for opening '\$1'" >&2
+exit 3
+EOF
+for cas in sans-navigateur sans-xdg-open; do
+    chemin=$PATH
+    [ $cas = sans-xdg-open ] && chemin=$WORK/sans-xdg
+    demarrer $cas "$chemin"
+    touche F1
+    attendre_fenetre "Aide de Chromalis" 5 >/dev/null || { capture $cas; echec "$cas: F1 ne montre pas l'aide"; }
+    sleep 0.5
+    capture $cas-aide
+    absente "Chromalis" || echec "$cas: un message s'est ouvert avec l'aide"
+    vivant "$JEU" || echec "$cas: le programme installé s'est arrêté"
+    arreter
+done
 echo "paquet: OK ($(basename "$DEB"))"

@@ -1,7 +1,26 @@
-# The real program against a damaged settings store: a file of random bytes, a file it cannot read,
-# a folder it cannot write. Each time it starts and plays; a score it cannot store is reported with
-# the error box, and nothing stored before is lost.
+# The real program against what can go wrong around it: no display, a settings file of random
+# bytes or a named pipe (set aside, and the player told), a folder in the file's place, a folder it
+# cannot write, a full disk. Each time it starts and plays; a score it cannot store is reported
+# with the error box, nothing stored before is lost, and a second copy is still refused.
 source "$(dirname "$0")/lib.sh" "$1" "$2" pannes
+
+# 0. No display: one French line naming the variables, exit code 1.
+for ecran in "" ":4242"; do
+    code=0
+    env -u WAYLAND_DISPLAY DISPLAY="$ecran" "$EXE" >/dev/null 2>"$WORK/sans-ecran.err" || code=$?
+    [ "$code" = 1 ] || echec "sans écran ($ecran): code $code"
+    [ "$(wc -l <"$WORK/sans-ecran.err")" = 1 ] && grep -q 'DISPLAY.*WAYLAND_DISPLAY.*graphique' "$WORK/sans-ecran.err" \
+        || echec "sans écran ($ecran): $(cat "$WORK/sans-ecran.err")"
+done
+
+# The box that tells, over the board, where the set-aside file is kept.
+avis_mise_de_cote() {
+    avis=$(attendre_fenetre "Chromalis" 5) || echec "$1: le joueur n'est pas prévenu"
+    sleep 0.3
+    capture "$1-avis"
+    touche -window "$avis" Return
+    absente "Chromalis" || echec "$1: l'avis ne se ferme pas"
+}
 
 # Wins NI1 and expects the error box of a score that could not be stored, then the BRAVO dialog
 # of a game outside the tables: the game goes on.
@@ -27,6 +46,7 @@ head -c 4096 /dev/urandom >"$WORK/hasard.bin"
 cp "$WORK/hasard.bin" "$INI"
 lancer hasard
 attendre_principale
+avis_mise_de_cote hasard
 gagner_NI1
 ouvrir_saisie
 xdotool type --delay 30 "Ada Hasard"
@@ -61,4 +81,49 @@ voir_table_NI
 capture protege-scores
 nom_en_ligne_1 || echec "protege: le record d'avant n'est plus affiché"
 arreter
+
+# 4. A named pipe in the file's place: the start does not wait for it; it is set aside.
+nouveaux_reglages tube
+mkdir -p "$(dirname "$INI")"
+mkfifo "$INI"
+lancer tube
+attendre_principale
+avis_mise_de_cote tube
+[ -p "$(echo "$INI".illisible-*)" ] || echec "tube: le tube n'est pas mis de côté"
+arreter
+
+# 5. A full disk holding sixty records written by hand: the start and the win cannot write, the
+# file stays byte for byte, and a second copy is still refused.
+if [ "$(id -u)" != 0 ]; then
+    echo "pannes: disque plein sauté (il faut être root pour monter un petit tmpfs)"
+else
+    nouveaux_reglages plein
+    PLEIN=$(dirname "$INI")
+    mkdir -p "$PLEIN"
+    mount -t tmpfs -o size=64k tmpfs "$PLEIN"
+    trap 'umount -l "$PLEIN" 2>/dev/null || true; finir' EXIT
+    {
+        printf '[scores]\nOK=OUI\n[parametres]\ndossier%%20application=/ailleurs\n'
+        for t in NI NN NE SI SN SE; do
+            echo "[$t]"
+            for p in $(seq 10); do echo "$p=$((5000 - p));Joueur $t$p;3;00h01mn00s;01/01/2025;"; done
+        done
+    } >"$WORK/soixante.ini"
+    cp "$WORK/soixante.ini" "$INI"
+    dd if=/dev/zero of="$PLEIN/bourre" bs=4k 2>/dev/null || true
+    [ "$(stat -f -c %a "$PLEIN")" = 0 ] || echec "plein: le disque n'est pas plein"
+    lancer plein
+    attendre_principale
+    gagner_sans_pouvoir_noter plein
+    cmp -s "$WORK/soixante.ini" "$INI" || echec "plein: le fichier des scores a changé"
+    lancer plein-seconde
+    refus=$(attendre_fenetre "Information..." 10) || echec "plein: une seconde copie n'est pas refusée"
+    touche -window "$refus" Return
+    for _ in $(seq 50); do vivant "$JEU" || break; sleep 0.1; done
+    vivant "$JEU" && echec "plein: la seconde copie tourne encore"
+    JEU=${PIDS[-2]}
+    arreter
+    [ "$(ls "$PLEIN")" = "$(printf 'Chromalis.ini\nbourre\nchromalis.lock')" ] || echec "plein: $(ls "$PLEIN")"
+    umount -l "$PLEIN"
+fi
 echo "pannes: OK"

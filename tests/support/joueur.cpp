@@ -91,8 +91,8 @@ void Joueur::tic(VbTimer& t, int n)
 
 void Joueur::touche(Qt::Key k)
 {
-    QWidget* cible = QApplication::focusWidget();
-    QTest::keyClick(cible ? cible : f, k);
+    // Through the window, where the keyboard delivers it: the window's key preview sits there.
+    QTest::keyClick(f->windowHandle(), k);
 }
 
 QString Joueur::marques(int K) const

@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace support {
@@ -33,20 +34,26 @@ Environnement::Environnement()
     platform::DialogHooks hooks;
     hooks.msgBox = [this](const QString& texte, int style, const QString& titre) {
         appels.append({QStringLiteral("MsgBox"), texte, style, titre, {}});
+        if (pendantMessage)
+            pendantMessage();
         return reponsesMsgBox.isEmpty() ? int(platform::vbOK) : reponsesMsgBox.takeFirst();
     };
     hooks.inputBox = [this](const QString& texte, const QString& titre, const QString& defaut) {
         appels.append({QStringLiteral("InputBox"), texte, 0, titre, defaut});
+        if (pendantMessage)
+            pendantMessage();
         return reponsesInputBox.isEmpty() ? QString() : reponsesInputBox.takeFirst();
     };
     hooks.beep = [this] { appels.append({QStringLiteral("Beep"), {}, 0, {}, {}}); };
     hooks.showModal = [this](QWidget* w) {
         appels.append({QStringLiteral("ShowModal"), w->metaObject()->className(), 0, w->windowTitle(), {}});
         w->show();
+        // Real keys in the window run its deferred deletions: it may be gone when the script ends.
+        QPointer<QWidget> garde(w);
         if (dansModal)
             dansModal(w);
-        if (w->isVisible())
-            w->hide();
+        if (garde && garde->isVisible())
+            garde->hide();
     };
     platform::setDialogHooks(hooks);
     platform::setShellHook([this](const QString& cible) {

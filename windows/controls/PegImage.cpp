@@ -2,14 +2,46 @@
 
 #include "windows/controls/artwork.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// A peg or a hole as assistive technologies see it: a hole says where it is and which colour it
+// holds (the value, also given as the description, which is what AT-SPI carries); a palette peg
+// reads its tooltip.
+class PionAccessible : public QAccessibleWidget {
+public:
+    explicit PionAccessible(PegImage* pion) : QAccessibleWidget(pion, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override
+    {
+        auto* pion = static_cast<PegImage*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return pion->accessibleName().isEmpty() ? pion->toolTip() : pion->accessibleName();
+        case QAccessible::Value:
+        case QAccessible::Description:
+            return pion->Couleur();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
+{
+    return classe == QLatin1String("PegImage") ? new PionAccessible(static_cast<PegImage*>(objet)) : nullptr;
+}
+} // namespace
+
 PegImage::PegImage(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(fabrique), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setMouseTracking(true);
 }
@@ -32,6 +64,31 @@ void PegImage::setPicture(const QString& chemin)
         return;
     picture_ = chemin;
     update();
+}
+
+void PegImage::setTag(const QString& tag)
+{
+    if (tag_ == tag)
+        return;
+    tag_ = tag;
+    if (EstUnTrou()) {
+        QAccessibleValueChangeEvent valeur(this, Couleur());
+        QAccessible::updateAccessibility(&valeur);
+        QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&description);
+    }
+}
+
+QString PegImage::Couleur() const
+{
+    if (!EstUnTrou())
+        return QString();
+    static const char* const noms[][2] = {{"R", "rouge"}, {"B", "bleu"},   {"V", "vert"},   {"J", "jaune"},
+                                          {"O", "rose"},  {"I", "marron"}, {"N", "violet"}, {"X", "bleu ciel"}};
+    for (const auto& [lettre, nom] : noms)
+        if (tag_ == QLatin1String(lettre))
+            return QString::fromUtf8(nom);
+    return QStringLiteral("vide");
 }
 
 void PegImage::setMousePointer(int pointer)

@@ -37,7 +37,10 @@ public:
     QString Picture() const { return picture_; }
     void setPicture(const QString& chemin);
     QString Tag() const { return tag_; }
-    void setTag(const QString& tag) { tag_ = tag; }
+    void setTag(const QString& tag);
+    // The colour a hole holds, in words ("rouge", "vide"): what a screen reader says of it.
+    QString Couleur() const;
+    bool EstUnTrou() const { return tableau_ != nullptr; }
     int DragModeValue() const { return dragMode_; }
     void setDragMode(int mode) { dragMode_ = mode; }
     int MousePointerValue() const { return mousePointer_; }

@@ -98,9 +98,6 @@ frmFIN::frmFIN() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHin
     Image2->setPicture(artwork::chemin(QStringLiteral("lost")));
     Image2->hide();
 
-    // Buttons are pressed with the mouse or their accelerator; Enter goes to the focused one only.
-    for (QPushButton* b : {cmdOUI, cmdNON, cmdScores})
-        b->setAutoDefault(false);
     connect(cmdOUI, &QPushButton::clicked, this, &frmFIN::cmdOUI_Click);
     connect(cmdNON, &QPushButton::clicked, this, &frmFIN::cmdNON_Click);
     connect(cmdScores, &QPushButton::clicked, this, &frmFIN::cmdScores_Click);
@@ -205,6 +202,13 @@ void frmFIN::keyPressEvent(QKeyEvent* e)
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+void frmFIN::showEvent(QShowEvent* e)
+{
+    // The button given the focus before the showing wears its focus ring: Enter presses it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(e);
 }
 
 void frmFIN::reject()

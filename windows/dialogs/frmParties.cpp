@@ -74,6 +74,9 @@ frmParties::frmParties()
     connect(cmdIdentique, &QPushButton::clicked, this, &frmParties::cmdIdentique_Click);
     connect(cmdModifier, &QPushButton::clicked, this, &frmParties::cmdModifier_Click);
     txtNumPartie->installEventFilter(this);
+    // Enter presses the focused button; elsewhere it presses Chercher (keyPressEvent).
+    for (QPushButton* b : {cmdChercher, cmdChercherNom, cmdIdentique, cmdModifier})
+        b->setAutoDefault(true);
 }
 
 void frmParties::charger_table()
@@ -91,6 +94,9 @@ void frmParties::Form_Load()
         liste << Chromalis::parties[n];
     lstParties->addItems(liste);
     Label3->setText(QStringLiteral("Total: ") + QString::number(lstParties->count()) + QStringLiteral(" parties"));
+    // No entry is current until one is chosen: the list taking the focus must not make entry 1
+    // current (and run the selection) on its own.
+    lstParties->setCurrentIndex(QModelIndex());
     appliquer_verrou();
 }
 
@@ -285,5 +291,6 @@ void frmParties::showEvent(QShowEvent* e)
             coin.setX(qMax(ecran.left(), f->frameGeometry().left() - frameGeometry().width() - 8));
         move(coin);
     }
+    setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget::showEvent(e);
 }

@@ -238,6 +238,13 @@ bool frmScores::eventFilter(QObject* objet, QEvent* e)
     return QDialog::eventFilter(objet, e);
 }
 
+void frmScores::showEvent(QShowEvent* e)
+{
+    // The focused button wears its focus ring from the start, as Enter would press it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(e);
+}
+
 void frmScores::reject()
 {
     // Esc is Fermer, visible or not.

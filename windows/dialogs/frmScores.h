@@ -72,6 +72,7 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void reject() override;
 
 private:

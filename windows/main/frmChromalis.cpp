@@ -1,6 +1,7 @@
 #include "windows/main/frmChromalis.h"
 
 #include "game/chromalis.h"
+#include "platform/dialogs.h"
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "storage/settings.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
 
 namespace {
@@ -320,6 +322,29 @@ void frmChromalis::setWidth(int largeur)
 
 int frmChromalis::Height() const { return twips::tw(height()) + bordure; }
 
+namespace {
+// A message told once the window is on screen: over the start-up window it would be hidden by
+// the board and lost with the start-up window.
+class AvisAuPremierAffichage : public QObject {
+public:
+    AvisAuPremierAffichage(QWidget* fenetre, const QString& texte) : QObject(fenetre), texte_(texte)
+    {
+        fenetre->installEventFilter(this);
+    }
+    bool eventFilter(QObject* fenetre, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show) {
+            fenetre->removeEventFilter(this);
+            QTimer::singleShot(0, fenetre, [texte = texte_] { platform::MsgBox(texte, platform::vbInformation); });
+            deleteLater();
+        }
+        return false;
+    }
+private:
+    QString texte_;
+};
+} // namespace
+
 void frmChromalis::Form_Load()
 {
     using namespace Chromalis;
@@ -361,6 +386,9 @@ void frmChromalis::Form_Load()
         // A store that cannot be written must not keep anyone from playing; a score that cannot
         // be recorded is reported when it happens.
     }
+    // A store found damaged at this start was set aside: the player learns once where it is kept.
+    if (const QString avis = storage::avisMiseDeCote(); !avis.isEmpty())
+        new AvisAuPremierAffichage(this, avis);
     partie_choisie = QString();
 }
 

@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QKeyEvent;
 class QRadioButton;
 
 class frmChromalis : public QWidget, public TableauImages {
@@ -146,6 +147,10 @@ public:
     void txtCombi_LostFocus();
     void txtCombi_TextEdited(const QString& texte);
     void lblTriche_Click();
+    // A colour letter or digit puts that peg in the current row, Backspace takes the last one off.
+    void placer_au_clavier(const QKeyEvent* k);
+    // What a screen reader hears of row K's result: its black and white pegs once it is judged.
+    void noter_rangee(int K, bool jugee);
 
     // The chronometer bar lblTemps: width in twips and background as &HBBGGRR.
     int LargeurBarre() const { return largeurBarre_; }
@@ -172,6 +177,8 @@ private:
     void construireColonneOptions();
     void construireCommandes();
     void connecter();
+    void nommer_pour_lecteurs();
+    void annoncer_barre();
     int largeurBarre_ = 15;
     QString texteCombiValide_;
     int couleurBarre_ = 0x00FF00;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 void frmChromalis::connecter()
 {
@@ -22,6 +23,14 @@ void frmChromalis::connecter()
     connect(optDebutant, &QRadioButton::toggled, this, [this](bool on) { if (on) optDebutant_Click(); });
     connect(optExpert, &QRadioButton::toggled, this, [this](bool on) { if (on) optExpert_Click(); });
     connect(optTop, &QRadioButton::toggled, this, [this](bool on) { if (on) optTop_Click(); });
+    // Tab stops at the chosen mode, whichever way it was chosen; the arrows move between modes.
+    const auto arret_tab = [this] {
+        for (QRadioButton* o : {optDebutant, optExpert, optTop})
+            o->setFocusPolicy(o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* o : {optDebutant, optExpert, optTop})
+        connect(o, &QRadioButton::toggled, this, arret_tab);
+    arret_tab();
     connect(chkTemps, &QCheckBox::toggled, this, &frmChromalis::chkTemps_Click);
     connect(cboTemps, &QComboBox::currentIndexChanged, this, [this](int n) { if (n >= 0) cboTemps_Click(); });
     connect(chkPartie, &QCheckBox::toggled, this, &frmChromalis::chkPartie_Click);
@@ -40,6 +49,10 @@ void frmChromalis::connecter()
     connect(txtCombi, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!txtCombi->isModified()) texteCombiValide_ = t;
     });
+    // Enter presses the focused button, as it does in a dialog.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(true);
+    nommer_pour_lecteurs();
     // Key preview: the window sees every key before the focused control does. This one filter
     // also serves the solution field and the clickable labels; a second filter on them would
     // run every handler twice.
@@ -50,18 +63,24 @@ bool frmChromalis::eventFilter(QObject* objet, QEvent* e)
 {
     switch (e->type()) {
     case QEvent::KeyPress: {
-        // The same key travels up from the focused control; handle it once, at the control.
-        auto* w = qobject_cast<QWidget*>(objet);
-        if (w && w->window() == this && (w == QApplication::focusWidget() || (!QApplication::focusWidget() && w == this))) {
-            auto* k = static_cast<QKeyEvent*>(e);
+        auto* k = static_cast<QKeyEvent*>(e);
+        // The preview sits where a key enters the window, before it is passed to the focused
+        // control: there each key press is seen once. Watched on the controls instead, an ignored
+        // key climbs back through their parents, and a window opened and closed by the shortcut
+        // leaves no focus behind, so the window itself would take the same key a second time.
+        if (objet == windowHandle() && windowHandle()) {
             if (!k->isAutoRepeat() || k->key() != Qt::Key_P)
                 Form_KeyDown(k->key(), k->modifiers());
-            if (objet == txtCombi && !k->text().isEmpty()) {
-                int KeyAscii = k->key() == Qt::Key_Backspace ? 8 : k->text().at(0).unicode();
-                txtCombi_KeyPress(KeyAscii);
-                if (KeyAscii == 0)
-                    return true;
-            }
+            placer_au_clavier(k);
+            break;
+        }
+        // Tab and Shift+Tab move the focus before the field sees them.
+        const bool tabulation = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+        if (objet == txtCombi && !k->text().isEmpty() && !tabulation) {
+            int KeyAscii = k->key() == Qt::Key_Backspace ? 8 : k->text().at(0).unicode();
+            txtCombi_KeyPress(KeyAscii);
+            if (KeyAscii == 0)
+                return true;
         }
         break;
     }
@@ -72,6 +91,16 @@ bool frmChromalis::eventFilter(QObject* objet, QEvent* e)
             txtCombi_LostFocus();
         break;
     }
+    case QEvent::Show:
+        // The focused button wears its focus ring from the start (showing the window clears it).
+        if (objet == this)
+            setAttribute(Qt::WA_KeyboardFocusChange);
+        break;
+    case QEvent::Resize:
+        // The countdown bar grows at every tick: its new value is announced.
+        if (objet == lblTemps)
+            annoncer_barre();
+        break;
     case QEvent::MouseButtonRelease:
         if (objet == Label7 && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
             Label7_Click();
