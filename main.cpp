@@ -1,11 +1,13 @@
 // Chromalis: the start-up window first; it opens the main window when it closes.
 #include "game/chromalis.h"
+#include "platform/echelle.h"
 #include "platform/program.h"
 #include "platform/traducteur.h"
 #include "windows/controls/police.h"
 #include "windows/main/frmSplash.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -54,6 +56,9 @@ int main(int argc, char* argv[])
     // The desktop entry names the game and its icon in task bars, the window captions do not.
     QApplication::setDesktopFileName(QStringLiteral("example.ventaroc.chromalis"));
 
+    // One scale for every window, from the screen's usable height in device-independent pixels
+    // (a scale factor set by the user is already divided out), before any window is built.
+    echelle::appliquer(QGuiApplication::primaryScreen());
     police::appliquer();
 
     // The standard buttons and menus speak French like the rest of the game.

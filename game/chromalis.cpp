@@ -82,7 +82,7 @@ void reinitialiser()
     titre.clear();
     dossier_appli.clear();
     i = 0;
-    frmParties::verrouiller(true);
+    frmParties::activer(true);
 }
 
 QString chemin_aide(const QString& dossier)
@@ -174,7 +174,7 @@ void Demarrer_jeu()
         f->txtCombi->setMaxLength(nb_pions);
     }
 
-    frmParties::verrouiller(false);
+    frmParties::activer(false);
 
     const int rangees = type_jeu == QLatin1String("Super") ? 12 : 10;
     for (int K = 1; K <= 12; ++K)
@@ -265,7 +265,7 @@ void Arreter_jeu()
     f->optTop->setEnabled(true);
     f->cboJeu->setEnabled(true);
     f->Timer4.setEnabled(false);
-    frmParties::verrouiller(true);
+    frmParties::activer(true);
     f->cmdNouveau->setFocus();
 }
 

@@ -8,7 +8,11 @@
 #include "platform/program.h"
 #include "platform/traducteur.h"
 #include "storage/settings.h"
+#include "platform/twips.h"
+#include "windows/controls/CadreVb.h"
 #include "windows/controls/HaloLabel.h"
+#include "windows/controls/WrapButton.h"
+#include "windows/controls/police.h"
 #include "windows/dialogs/frmFIN.h"
 #include "windows/dialogs/frmParties.h"
 #include "windows/dialogs/frmScores.h"
@@ -27,6 +31,8 @@
 #include <QLockFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QStyleOptionButton>
 #include <QScreen>
 #include <QSysInfo>
 #include <QTest>
@@ -176,32 +182,85 @@ private slots:
         QVERIFY(grise.convertToFormat(QImage::Format_ARGB32) != actif.convertToFormat(QImage::Format_ARGB32));
     }
 
-    // No caption is cut: every label is tall enough for all its lines in the face it uses.
+    // Nothing is cut or crowded, at every scale, in the states that show the longest texts: every
+    // caption fits its box (labels, buttons, check and option boxes), the controls under a frame's
+    // caption stay clear of its line, the question of a lost game stands in the middle, and the
+    // start-up window's pale line lies within the logo's panel.
+    void textesEntiers_data()
+    {
+        QTest::addColumn<double>("echelle");
+        for (const double e : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5})
+            QTest::newRow(qPrintable(QString::number(e))) << e;
+    }
     void textesEntiers()
     {
+        QFETCH(double, echelle);
+        twips::echelle = echelle;
+        police::appliquer();
+        const auto remettre = qScopeGuard([] { twips::echelle = 1; police::appliquer(); });
         demarrer();
-        QList<QLabel*> etiquettes = instance<frmSplash>()->findChildren<QLabel*>();
-        etiquettes += instance<frmChromalis>()->findChildren<QLabel*>();
-        etiquettes += instance<frmScores>()->findChildren<QLabel*>();
-        etiquettes += instance<frmPasse>()->findChildren<QLabel*>();
-        etiquettes += instance<frmFIN>()->findChildren<QLabel*>();
-        etiquettes += instance<frmParties>()->findChildren<QLabel*>();
-        int vues = 0;
+        frmChromalis* f = instance<frmChromalis>();
+        f->show();
+        frmParties* p = instance<frmParties>();
+        QTest::keyClicks(p->txtNumPartie, QStringLiteral("600"));
+        p->cmdChercher_Click();
+        QCOMPARE(p->windowTitle(), QStringLiteral("Combi No: 600"));
+        f->cmdOptions_Click();
+        QTest::mouseClick(f->optDebutant, Qt::LeftButton);
+        QTest::mouseClick(f->chkTemps, Qt::LeftButton);
+        f->cmdNouveau_Click();
+        f->lblPourcent->setText(QStringLiteral("100"));
         QStringList coupes;
-        for (const QLabel* l : std::as_const(etiquettes)) {
-            if (l->isHidden() || l->text().isEmpty())
-                continue;
-            ++vues;
-            const QSize texte = l->fontMetrics()
-                                    .boundingRect(l->contentsRect(), (l->wordWrap() ? Qt::TextWordWrap : 0) | l->alignment(),
-                                                  l->text().trimmed())
-                                    .size();
-            if (texte.height() > l->contentsRect().height() || texte.width() > l->contentsRect().width())
-                coupes << QStringLiteral("\"%1\" %2x%3 in %4x%5").arg(l->text()).arg(texte.width()).arg(texte.height())
-                              .arg(l->contentsRect().width()).arg(l->contentsRect().height());
-        }
+        int vues = 0;
+        const auto verifier = [&](QWidget* fenetre) {
+            for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(fenetre))
+                    continue;
+                QString texte;
+                QRect place = w->contentsRect();
+                int drapeaux = Qt::TextShowMnemonic;
+                if (auto* l = qobject_cast<QLabel*>(w)) {
+                    texte = l->text();
+                    drapeaux |= (l->wordWrap() ? Qt::TextWordWrap : 0) | int(l->alignment());
+                } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                    texte = b->text();
+                    QStyleOptionButton option;
+                    option.initFrom(b);
+                    option.text = texte;
+                    option.icon = b->icon();
+                    const bool coche = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+                    place = b->style()->subElementRect(coche ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
+                                                       &option, b);
+                    if (!b->icon().isNull())
+                        place.setLeft(place.left() + qMin(place.height() - 2, twips::px(300)) + 5);
+                    drapeaux |= qobject_cast<WrapButton*>(b) ? Qt::TextWordWrap : 0;
+                }
+                if (texte.isEmpty())
+                    continue;
+                ++vues;
+                const QSize besoin = w->fontMetrics().boundingRect(place, drapeaux, texte).size();
+                if (besoin.height() > place.height() || besoin.width() > place.width())
+                    coupes << QStringLiteral("\"%1\" %2x%3 in %4x%5").arg(texte).arg(besoin.width()).arg(besoin.height())
+                                  .arg(place.width()).arg(place.height());
+                if (auto* cadre = dynamic_cast<CadreVb*>(w->parentWidget()); cadre && w->y() < cadre->hautBord() + 3)
+                    coupes << texte + QStringLiteral(" touches its frame");
+            }
+        };
+        for (QWidget* w : std::initializer_list<QWidget*>{instance<frmSplash>(), f, instance<frmScores>(), instance<frmPasse>(), p})
+            verifier(w);
+        env->dansModal = [&](QWidget* w) {
+            auto* fin = qobject_cast<frmFIN*>(w);
+            verifier(fin);
+            QVERIFY(qAbs(fin->Label1->geometry().center().x() - fin->width() / 2) <= 2);
+            QVERIFY(fin->cmdOUI->x() < fin->width() / 2 && fin->cmdNON->geometry().right() > fin->width() / 2);
+        };
+        for (int n = 1; n <= 12; ++n)
+            f->cmdValider_Click();
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(QStringLiteral("; "))));
-        QVERIFY(vues > 3);
+        QVERIFY(vues > 60);
+        const frmSplash* s = instance<frmSplash>();
+        const QRect panneau = s->imgLogo->geometry().adjusted(twips::px(150), twips::px(150), 0, 0);
+        QVERIFY(panneau.contains(s->Label2->geometry()));
     }
 
     // The maker's lines keep a dark edge round their pale letters, whatever lies beneath them.

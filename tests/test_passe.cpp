@@ -163,7 +163,21 @@ private slots:
         QCOMPARE(env->messages().size(), 1);
         QCOMPARE(env->messages().first().texte, QStringLiteral("Il manque une lettre dans la combinaison."));
         QTest::keyClick(f->txtCombi, 'I');
+        QTest::keyClick(f->txtCombi, 'R');
         QCOMPARE(f->txtCombi->text(), QStringLiteral("OOVI"));
+    }
+
+    // The typing limit left by a 4-hole game never cuts the next Super game's secret.
+    void secretJamaisCoupe()
+    {
+        jouer(QStringLiteral("Normal"));
+        saisirMotDePasse(QStringLiteral("K417"));
+        f->lblTriche_Click();
+        f->cmdNouveau_Click();
+        jouer(QStringLiteral("Super"));
+        QCOMPARE(combinaison.size(), 5);
+        QCOMPARE(f->txtCombi->text(), combinaison);
+        QCOMPARE(f->Label5->text(), combinaison);
     }
 };
 

@@ -1,9 +1,8 @@
 // Build step: renders the game's SVG pictures once, at every size the windows draw them, so the
 // game itself never parses SVG. Each rendering is named art/<scale>/<picture>/<width>x<height>;
-// at scale 1 it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the
-// machine), at scale 2 a PNG file, and so are the pictures marked "png" in the list at every scale.
-// An art.qrc lists them for rcc. Sizes come from a list of the pictures and their sizes in logical
-// pixels; each size is rendered for screen scales 1 and 2.
+// it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the machine), save
+// at scale 2 and for the pictures marked "png" in the list, which are PNG files. An art.qrc lists them for rcc. Sizes come from a list of the pictures and their
+// sizes in logical pixels; each size is rendered for every window scale from 1 to 3.
 // Usage: bake_artwork <folder of the .svg files> <size list> <output folder>
 #include <QDir>
 #include <QFile>
@@ -15,7 +14,9 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -62,8 +63,9 @@ bool lire_liste(const QString& chemin, QList<Taille>& tailles)
     return true;
 }
 
-// Scale 1 is stored raw, to be drawn in place; scale 2, needed on fewer screens and four times
-// the size, as PNG, decoded when asked for.
+// Stored raw, to be drawn in place from mapped pages; scale 2, kept inside the program and four
+// times the size of scale 1, as PNG, decoded when asked for. The other scales lie in a file of
+// their own beside the program, read only where they are used: raw, they need no decoder there.
 bool cuire(const QString& svg, QSize pixels, bool brut, const QString& sortie)
 {
     QSvgRenderer rendu(svg);
@@ -108,15 +110,19 @@ int main(int argc, char* argv[])
         return 1;
     QDir sortie(QString::fromLocal8Bit(argv[3]));
 
-    QString qrc;
-    QTextStream liste(&qrc);
+    // Scales 1 and 2 go into the program; the others into a resource file beside it, opened only
+    // on a screen that needs them: in the program they would weigh on every start.
+    QString qrc, qrc_autres;
+    QTextStream liste(&qrc), autres(&qrc_autres);
     QSet<QString> faites;
     liste << "<RCC>\n  <qresource prefix=\"/\">\n";
+    autres << "<RCC>\n  <qresource prefix=\"/\">\n";
     // One folder per scale: rcc stores a folder's files together, so on an ordinary screen the
     // pages of the scale-2 pictures are never read.
-    for (const int echelle : {1, 2}) {
+    // The window scales chosen from the screen, and a scale factor of 2 on top of scale 1.
+    for (const double echelle : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
         for (const Taille& t : tailles) {
-            const QSize pixels = t.logique * echelle;
+            const QSize pixels(int(std::lround(t.logique.width() * echelle)), int(std::lround(t.logique.height() * echelle)));
             const QString nom = QStringLiteral("art/%1/%2/%3x%4")
                                     .arg(echelle).arg(t.image).arg(pixels.width()).arg(pixels.height());
             // A size already rendered at scale 1 (a 32-pixel icon is a 16-pixel one at scale 2).
@@ -125,21 +131,24 @@ int main(int argc, char* argv[])
                 continue;
             faites.insert(cle);
             if (!sortie.mkpath(nom.section(QLatin1Char('/'), 0, -2))
-                || !cuire(sources.filePath(t.image + QStringLiteral(".svg")), pixels, echelle == 1 && !t.png,
+                || !cuire(sources.filePath(t.image + QStringLiteral(".svg")), pixels, echelle != 2 && !t.png,
                           sortie.filePath(nom))) {
                 std::fprintf(stderr, "bake_artwork: cannot render %s\n", qPrintable(nom));
                 return 1;
             }
-            liste << "    <file>" << nom << "</file>\n";
+            (echelle == 1 || echelle == 2 ? liste : autres) << "    <file>" << nom << "</file>\n";
         }
     }
-    liste << "  </qresource>\n</RCC>\n";
-    liste.flush();
-
-    QFile f(sortie.filePath(QStringLiteral("art.qrc")));
-    if (!f.open(QIODevice::WriteOnly) || f.write(qrc.toUtf8()) != qrc.toUtf8().size()) {
-        std::fprintf(stderr, "bake_artwork: cannot write art.qrc\n");
-        return 1;
+    for (QTextStream* s : {&liste, &autres}) {
+        *s << "  </qresource>\n</RCC>\n";
+        s->flush();
+    }
+    for (const auto& [nom, texte] : {std::pair{QStringLiteral("art.qrc"), qrc}, std::pair{QStringLiteral("art-echelles.qrc"), qrc_autres}}) {
+        QFile f(sortie.filePath(nom));
+        if (!f.open(QIODevice::WriteOnly) || f.write(texte.toUtf8()) != texte.toUtf8().size()) {
+            std::fprintf(stderr, "bake_artwork: cannot write %s\n", qPrintable(nom));
+            return 1;
+        }
     }
     return 0;
 }

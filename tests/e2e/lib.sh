@@ -26,7 +26,7 @@ echec() { echo "ÉCHEC: $*" >&2; capture echec || true; exit 1; }
 
 # The server picks a free display itself and writes its number once it is ready, so scripts run
 # side by side never race for the same display.
-Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1280x1024x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
@@ -76,8 +76,10 @@ origine() {
     OY=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $4 }')
 }
 
-# Twips of the layout to screen pixels, inside window $1 (15 twips a pixel).
-px() { echo $(( ($1 + 7) / 15 )); }
+# Twips of the layout to screen pixels (15 twips a pixel at scale 1; the game picks its scale from
+# the screen, found again from the main window's width, 322 pixels at scale 1).
+ECHELLE=1
+px() { awk -v t="$1" -v e="$ECHELLE" 'BEGIN { printf "%d\n", t * e / 15 + 0.5 }'; }
 
 cliquer() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
 
@@ -136,6 +138,9 @@ attendre_principale() {
     sleep 0.5
     xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
     origine "$MAIN"
+    local largeur
+    largeur=$(xwininfo -id "$MAIN" | awk '/^  Width:/ { print $2 }')
+    ECHELLE=$(awk -v l="$largeur" 'BEGIN { printf "%g\n", l / 322 }')
 }
 
 # A point of the main window given in twips of its client area.

@@ -1,5 +1,6 @@
 #include "windows/controls/PegImage.h"
 
+#include "platform/twips.h"
 #include "windows/controls/artwork.h"
 
 #include <QAccessible>
@@ -106,7 +107,7 @@ void PegImage::setMouseIcon(const QString& chemin)
 void PegImage::appliquerCurseur()
 {
     if (mousePointer_ == vbCustom && !mouseIcon_.isEmpty()) {
-        const QSize taille(24, 24);
+        const QSize taille(twips::px(360), twips::px(360));
         setCursor(QCursor(artwork::rendu(mouseIcon_, taille, devicePixelRatioF()), taille.width() / 2, taille.height() / 2));
     } else {
         unsetCursor();
@@ -173,17 +174,17 @@ void PegImage::demarrerGlisser()
     data->setData(formatMime(), tag_.toUtf8());
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
-    const QSize taille = size();
-    drag->setPixmap(artwork::rendu(picture_, taille, devicePixelRatioF()));
-    drag->setHotSpot(QPoint(taille.width() / 2, taille.height() / 2));
-    if (!mouseIcon_.isEmpty())
-        drag->setDragCursor(artwork::rendu(mouseIcon_, QSize(24, 24), devicePixelRatioF()), Qt::CopyAction);
+    // The peg travels as the pointer itself: a cursor keeps its see-through edges on any screen,
+    // where a drag picture is drawn on an opaque square unless the desktop composites windows.
+    drag->setPixmap(QPixmap());
+    drag->setDragCursor(artwork::rendu(picture_, size(), devicePixelRatioF()), Qt::CopyAction);
     pionGlisse = this;
     if (glisserHook) {
         glisserHook(drag);
         drag->deleteLater();
-    } else
+    } else {
         drag->exec(Qt::CopyAction);
+    }
     pionGlisse = nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "windows/controls/WrapButton.h"
 
+#include "platform/twips.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -17,7 +19,7 @@ void WrapButton::paintEvent(QPaintEvent*)
     p.drawControl(QStyle::CE_PushButtonBevel, opt);
     QRect zone = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this).adjusted(1, 0, -1, 0);
     if (!icone.isNull()) {
-        const int cote = qMin(zone.height() - 2, 20);
+        const int cote = qMin(zone.height() - 2, twips::px(300));
         const QRect place(zone.left() + 2, zone.center().y() - cote / 2, cote, cote);
         icone.paint(&p, place);
         zone.setLeft(place.right() + 3);

@@ -1,6 +1,9 @@
 #include "windows/controls/artwork.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <QDir>
 #include <QHash>
 #include <QIconEngine>
@@ -23,22 +26,41 @@ QString nom_taille(QSize pixels)
 }
 
 // The renderings of a picture are kept in one folder per screen scale.
-QString dossier(const QString& chemin, int echelle)
+QString dossier(const QString& chemin, const QString& echelle)
 {
-    return QStringLiteral(":/art/") + QString::number(echelle) + QLatin1Char('/') + chemin.section(QLatin1Char('/'), -1);
+    return QStringLiteral(":/art/") + echelle + QLatin1Char('/') + chemin.section(QLatin1Char('/'), -1);
 }
 
-QResource trouver(const QString& chemin, QSize pixels, int echelle)
+// The scales rendered at build time, 1 first: the one drawn raw, straight from the program. Scales
+// other than 1 and 2 lie in a resource file beside the program, opened the first time a picture
+// is missing from the program's own: an ordinary screen never reads it.
+const QStringList& echelles(bool toutes = false)
+{
+    static bool ouvert = false;
+    static QStringList liste;
+    if (toutes && !ouvert) {
+        ouvert = true;
+        QResource::registerResource(QCoreApplication::applicationDirPath() + QStringLiteral("/chromalis-echelles.rcc"));
+        liste.clear();
+    }
+    if (liste.isEmpty()) {
+        liste = QDir(QStringLiteral(":/art")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        std::sort(liste.begin(), liste.end(), [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
+    }
+    return liste;
+}
+
+QResource trouver(const QString& chemin, QSize pixels, const QString& echelle)
 {
     return QResource(dossier(chemin, echelle) + QLatin1Char('/') + nom_taille(pixels));
 }
 
 // A picture rendered at build time. Most are raw premultiplied RGBA, row after row, stored
-// uncompressed, so the image is drawn straight from the program's own pages; scale 2 and the
-// pictures shown only now and then are PNG, decoded when asked for.
-QImage lire_rendu(const QString& chemin, QSize pixels)
+// uncompressed, so the image is drawn straight from mapped pages; scale 2 and the pictures shown
+// only now and then are PNG, decoded when asked for.
+QImage lire_rendu(const QString& chemin, QSize pixels, bool toutes = false)
 {
-    for (const int echelle : {1, 2}) {
+    for (const QString& echelle : echelles(toutes)) {
         const QResource r = trouver(chemin, pixels, echelle);
         if (!r.isValid())
             continue;
@@ -66,7 +88,7 @@ QImage lire_rendu(const QString& chemin, QSize pixels)
 QImage mettre_a_l_echelle(const QString& chemin, QSize pixels)
 {
     QList<QSize> tailles;
-    for (const int echelle : {1, 2}) {
+    for (const QString& echelle : echelles(true)) {
         for (const QString& nom : QDir(dossier(chemin, echelle)).entryList(QDir::Files)) {
             const QSize s(nom.section(QLatin1Char('x'), 0, 0).toInt(), nom.section(QLatin1Char('x'), 1, 1).toInt());
             if (!s.isEmpty())
@@ -82,7 +104,7 @@ QImage mettre_a_l_echelle(const QString& chemin, QSize pixels)
         for (const QSize s : std::as_const(tailles))
             if (meilleure.isEmpty() || aire(s) > aire(meilleure))
                 meilleure = s;
-    const QImage source = meilleure.isEmpty() ? QImage() : lire_rendu(chemin, meilleure);
+    const QImage source = meilleure.isEmpty() ? QImage() : lire_rendu(chemin, meilleure, true);
     if (source.isNull())
         return {};
     return source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -99,7 +121,10 @@ QString chemin(const QString& nom)
 
 bool prerendu(const QString& chemin, QSize pixels)
 {
-    return trouver(chemin, pixels, 1).isValid() || trouver(chemin, pixels, 2).isValid();
+    for (const QString& echelle : echelles(true))
+        if (trouver(chemin, pixels, echelle).isValid())
+            return true;
+    return false;
 }
 
 QImage image(const QString& chemin, QSize taille, qreal dpr)
@@ -113,6 +138,8 @@ QImage image(const QString& chemin, QSize taille, qreal dpr)
     if (it != cache.constEnd())
         return *it;
     QImage resultat = lire_rendu(chemin, pixels);
+    if (resultat.isNull())
+        resultat = lire_rendu(chemin, pixels, true);
     if (resultat.isNull())
         resultat = mettre_a_l_echelle(chemin, pixels);
     cache.insert(cle, resultat);

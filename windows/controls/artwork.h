@@ -1,7 +1,8 @@
 #pragma once
 // The game's pictures, rendered from their SVG sources at build time for every size the windows
-// draw them at (scales 1 and 2). At scale 1 most are stored raw in the resources: drawing one
-// reads no file and decodes nothing; scale 2 and the seldom-shown ones are PNG, decoded once.
+// draw them at (window scales 1 to 3). Most are stored raw: drawing one decodes nothing, at scale 1
+// straight from the program's pages, at other scales (but 2) from a resource file beside it. Scale
+// 2 and the seldom-shown ones are PNG, decoded once when first drawn.
 // Any other size is scaled from the nearest rendered one.
 #include <QIcon>
 #include <QImage>

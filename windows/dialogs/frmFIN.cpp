@@ -2,6 +2,7 @@
 
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
+#include "platform/echelle.h"
 #include "platform/twips.h"
 #include "windows/controls/PegImage.h"
 #include "windows/controls/artwork.h"
@@ -54,14 +55,10 @@ frmFIN::frmFIN() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHin
     Frame2->setFrameShadow(QFrame::Sunken);
 
     Label1 = new QLabel(QStringLiteral("Voulez-vous faire une nouvelle partie ?"), this);
-    Label1->setGeometry(twips::rect(2700, 1620, 2835, 435));
-    Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
     cmdOUI = new QPushButton(QStringLiteral("&Oui"), this);
-    cmdOUI->setGeometry(twips::rect(2820, 2160, 1215, 435));
     cmdOUI->setToolTip(QStringLiteral("Refaire une autre partie"));
     cmdNON = new QPushButton(QStringLiteral("&Non"), this);
-    cmdNON->setGeometry(twips::rect(4200, 2160, 1215, 435));
     cmdNON->setToolTip(QStringLiteral("Fermer"));
 
     // Created last so that, widened, it covers the question and its buttons.
@@ -103,6 +100,18 @@ frmFIN::frmFIN() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHin
     connect(cmdScores, &QPushButton::clicked, this, &frmFIN::cmdScores_Click);
 }
 
+void frmFIN::setVisible(bool visible)
+{
+    // The question stands right of the figures; with no figures (a lost game) it takes the middle
+    // of the dialog rather than leave its left half empty.
+    const int gauche = fraTemps->isHidden() ? 120 : 2580;
+    const int milieu = gauche + (5535 - gauche) / 2;
+    Label1->setGeometry(twips::rect(gauche, 1620, 5535 - gauche, 435));
+    cmdOUI->setGeometry(twips::rect(milieu - 1215 - 90, 2160, 1215, 435));
+    cmdNON->setGeometry(twips::rect(milieu + 90, 2160, 1215, 435));
+    QDialog::setVisible(visible);
+}
+
 void frmFIN::setLargeurTemps(int largeur)
 {
     largeurTemps_ = largeur;
@@ -113,10 +122,7 @@ void frmFIN::setLargeurTemps(int largeur)
 void frmFIN::Form_Load()
 {
     using namespace Chromalis;
-    if (QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QRect zone = ecran->geometry();
-        move(zone.x() + (zone.width() - width()) / 2, zone.y() + (zone.height() - height()) / 2);
-    }
+    echelle::centrer(this);
     frmChromalis* f = instance<frmChromalis>();
     const QString secret = f->txtCombi->text();
     const QList<PegImage*> images = f->images();

@@ -49,6 +49,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 public:
     void reject() override;
+    void setVisible(bool visible) override;
 protected:
 
 private:

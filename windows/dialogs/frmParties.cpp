@@ -26,12 +26,13 @@ frmParties::frmParties()
                            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Combi No: /"));
-    setFixedSize(twips::px(1860), twips::px(6540));
+    // Wide enough for the title bar to show "Combi No: 600" whole.
+    setFixedSize(twips::px(2400), twips::px(6660));
 
     auto* titre = new QLabel(QStringLiteral("PARTIE:"), this);
     titre->setGeometry(twips::rect(120, 150, 720, 255));
     Label5 = new QLabel(QStringLiteral("?"), this);
-    Label5->setGeometry(twips::rect(840, 105, 900, 315));
+    Label5->setGeometry(twips::rect(840, 105, 1440, 315));
     Label5->setFrameShape(QFrame::Box);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setAutoFillBackground(true);
@@ -39,31 +40,31 @@ frmParties::frmParties()
     Label5->setForegroundRole(QPalette::Text);
 
     lstParties = new QListWidget(this);
-    lstParties->setGeometry(twips::rect(120, 540, 1620, 3135));
+    lstParties->setGeometry(twips::rect(120, 540, 2160, 3135));
     lstParties->setSelectionMode(QAbstractItemView::SingleSelection);
     lstParties->setUniformItemSizes(true);
 
     Label3 = new QLabel(QStringLiteral("Total:"), this);
-    Label3->setGeometry(twips::rect(120, 3750, 1620, 255));
+    Label3->setGeometry(twips::rect(120, 3750, 2160, 255));
 
     auto* no = new QLabel(QStringLiteral("No:"), this);
     no->setGeometry(twips::rect(120, 4125, 360, 255));
     txtNumPartie = new QLineEdit(this);
-    txtNumPartie->setGeometry(twips::rect(480, 4080, 1260, 315));
+    txtNumPartie->setGeometry(twips::rect(480, 4080, 1800, 315));
     txtNumPartie->setMaxLength(3);
 
     cmdChercher = new QPushButton(QStringLiteral("&Chercher"), this);
-    cmdChercher->setGeometry(twips::rect(120, 4485, 1620, 375));
+    cmdChercher->setGeometry(twips::rect(120, 4485, 2160, 375));
     cmdChercher->setToolTip(QStringLiteral("chercher le numéro d'une combinaison"));
     cmdChercherNom = new WrapButton(QStringLiteral("C&hercher (combinaison)"), this);
-    cmdChercherNom->setGeometry(twips::rect(120, 4935, 1620, 495));
+    cmdChercherNom->setGeometry(twips::rect(120, 4935, 2160, 495));
     cmdChercherNom->setToolTip(QStringLiteral("chercher une combinaison"));
     cmdIdentique = new WrapButton(QStringLiteral("C&ombinaisons identiques ?"), this);
-    cmdIdentique->setGeometry(twips::rect(120, 5505, 1620, 495));
+    cmdIdentique->setGeometry(twips::rect(120, 5505, 2160, 495));
     cmdIdentique->setToolTip(QStringLiteral("recherche les combinaisons en double"));
     cmdIdentique->setIcon(artwork::icone(artwork::chemin(QStringLiteral("identique"))));
     cmdModifier = new WrapButton(QStringLiteral("&Modifier la combinaison"), this);
-    cmdModifier->setGeometry(twips::rect(120, 6075, 1620, 375));
+    cmdModifier->setGeometry(twips::rect(120, 6075, 2160, 495));
     cmdModifier->setToolTip(QStringLiteral("modifier la combinaison"));
 
     connect(lstParties, &QListWidget::currentRowChanged, this, [this](int k) { if (k >= 0) lstParties_Click(); });
@@ -100,7 +101,7 @@ void frmParties::Form_Load()
     appliquer_verrou();
 }
 
-void frmParties::verrouiller(bool actif)
+void frmParties::activer(bool actif)
 {
     actif_ = actif;
     if (Chromalis::estCharge<frmParties>())

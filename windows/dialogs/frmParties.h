@@ -19,8 +19,9 @@ public:
 
     // The module table of the 600 combinations, as the window's load fills it.
     static void charger_table();
-    // A running game locks the search and the changes, whether the window is built yet or not.
-    static void verrouiller(bool actif);
+    // Enables (true) or disables the search and the changes: a running game disables them,
+    // whether the window is built yet or not.
+    static void activer(bool actif);
 
     void lstParties_Click();
     void lstParties_DblClick();

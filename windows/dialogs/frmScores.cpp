@@ -4,6 +4,7 @@
 
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
+#include "platform/echelle.h"
 #include "platform/twips.h"
 #include "storage/records.h"
 #include "storage/settings.h"
@@ -36,10 +37,7 @@ constexpr int pas_ligne = 360;
 void frmScores::Form_Load()
 {
     using namespace Chromalis;
-    if (QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QRect zone = ecran->geometry();
-        move(zone.x() + (zone.width() - width()) / 2, zone.y() + (zone.height() - height()) / 2);
-    }
+    echelle::centrer(this);
     lblJeu->setText(instance<frmChromalis>()->cboJeu->currentText().toUpper());
     if (lettre_jeu == QLatin1String("N"))
         optNormal->setChecked(true);

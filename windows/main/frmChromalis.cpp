@@ -2,12 +2,15 @@
 
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
+#include "platform/echelle.h"
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "storage/settings.h"
+#include "windows/controls/CadreVb.h"
 #include "windows/controls/WrapButton.h"
 #include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
+#include "windows/controls/police.h"
 #include "windows/dialogs/frmParties.h"
 
 #include <QApplication>
@@ -84,7 +87,7 @@ frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
 
     lblTitre = etiquette(this, QStringLiteral("SUPER CHROMALIS"), twips::rect(60, 60, 4695, 435));
     QFont titre(QStringLiteral("Arial"));
-    titre.setPixelSize(22);
+    titre.setPixelSize(police::px(22));
     titre.setBold(true);
     titre.setLetterSpacing(QFont::PercentageSpacing, 110);
     lblTitre->setFont(titre);
@@ -142,7 +145,7 @@ void frmChromalis::construireTableau()
     Label5 = etiquette(Frame1, QString(), twips::rect(1560, 180, 795, 255), QStringLiteral("solution initiale"));
     colorer(Label5, Qt::black, QColor(250, 232, 200));
     Label5->hide();
-    txtCombi = new QLineEdit(Frame1);
+    txtCombi = new TextBox(Frame1);
     txtCombi->setGeometry(twips::rect(1560, 420, 795, 285));
     txtCombi->setToolTip(QStringLiteral("solution changeable"));
     txtCombi->setReadOnly(true);
@@ -153,7 +156,7 @@ void frmChromalis::construireTableau()
     // narrow sans in bold is the stand-in.
     QFont impact;
     impact.setFamilies({QStringLiteral("Impact"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
-    impact.setPointSize(24);
+    impact.setPointSizeF(24 * twips::echelle);
     impact.setBold(true);
     lblPause->setFont(impact);
     lblPause->setAlignment(Qt::AlignCenter);
@@ -161,11 +164,11 @@ void frmChromalis::construireTableau()
     lblPause->hide();
 
     lblPartie = etiquette(Frame1, QStringLiteral("Partie: NON"), twips::rect(60, 5700, 1700, 255));
-    Label1 = etiquette(Frame1, QStringLiteral("temps: "), twips::rect(60, 5940, 510, 255));
+    Label1 = etiquette(Frame1, QStringLiteral("temps: "), twips::rect(60, 5940, 480, 255));
     lblTemps_total = etiquette(Frame1, QStringLiteral("00h00mn00s"), twips::rect(540, 5940, 1200, 255),
                                QStringLiteral("temps total de jeu"));
-    lblInfo_Mode = etiquette(Frame1, QStringLiteral("Mode: NORMAL"), twips::rect(2700, 5700, 1250, 255));
-    lblinfo_temps = etiquette(Frame1, QStringLiteral("Chrono: NON"), twips::rect(2700, 5940, 1250, 255));
+    lblInfo_Mode = etiquette(Frame1, QStringLiteral("Mode: NORMAL"), twips::rect(2700, 5700, 1245, 255));
+    lblinfo_temps = etiquette(Frame1, QStringLiteral("Chrono: NON"), twips::rect(2940, 5940, 1005, 255));
 
     Shape1 = new RoundedPanel(Frame1, QColor(), QColor(250, 232, 200), 6);
     Shape1->setGeometry(twips::rect(1740, 5715, 795, 375));
@@ -184,14 +187,17 @@ void frmChromalis::construireTableau()
     cmdValider = bouton(Picture1, QStringLiteral("&Valider la proposition"), twips::rect(60, 60, 3795, 375),
                         QStringLiteral("Valider votre proposition"));
     cmdValider->setEnabled(false);
-    Label6[0] = etiquette(Picture1, QStringLiteral("Chrono:"), twips::rect(60, 450, 600, 255));
+    Label6[0] = etiquette(Picture1, QStringLiteral("Chrono:"), twips::rect(60, 480, 600, 195));
     Label2[3] = etiquette(Picture1, QString(), twips::rect(660, 480, 2595, 195), QStringLiteral("Barre de chronometrage"));
     colorer(Label2[3], Qt::white, Qt::black);
     lblTemps = etiquette(Picture1, QString(), twips::rect(660, 480, 15, 195), QStringLiteral("Barre de chronometrage"));
     setCouleurBarre(0x00FF00);
-    lblPourcent = etiquette(Picture1, QStringLiteral("0"), twips::rect(3300, 450, 405, 255), QStringLiteral("Pourcentage d'avancement"));
-    lblPourcent->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label4 = etiquette(Picture1, QStringLiteral("%"), twips::rect(3720, 450, 200, 255));
+    // Right-aligned against the "%": wide enough on its left for "100".
+    lblPourcent = etiquette(Picture1, QStringLiteral("0"), twips::rect(3420, 480, 300, 195), QStringLiteral("Pourcentage d'avancement"));
+    Label4 = etiquette(Picture1, QStringLiteral("%"), twips::rect(3720, 480, 200, 195));
+    // Digits and sign on one baseline, level with the bar.
+    lblPourcent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     imgCurseur = image(Frame1, twips::rect(60, 660, 285, 225), QStringLiteral("pointer"));
     imgCurseur->hide();
@@ -223,7 +229,7 @@ void frmChromalis::construireCommandes()
     lblTriche = etiquette(this, QStringLiteral("A. Ferrand\nVentaroc\nnov. 2026"), twips::rect(4140, 6960, 615, 1035),
                           QStringLiteral("Informations"));
     QFont petite = lblTriche->font();
-    petite.setPixelSize(9);
+    petite.setPixelSize(police::px(9));
     lblTriche->setFont(petite);
     lblTriche->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTriche->setWordWrap(true);
@@ -235,7 +241,7 @@ void frmChromalis::construireCommandes()
 
 void frmChromalis::construireColonneOptions()
 {
-    Frame5 = new QGroupBox(QStringLiteral("Légende:"), this);
+    Frame5 = new CadreVb(QStringLiteral("Légende:"), this);
     Frame5->setGeometry(twips::rect(4920, 0, 1395, 1575));
     shaNoir = new CircleShape(Frame5);
     shaNoir->setFillColor(0x000000);
@@ -251,13 +257,13 @@ void frmChromalis::construireColonneOptions()
     for (QLabel* l : {Label6[1], Label6[2]})
         l->setWordWrap(true);
 
-    Frame3 = new QGroupBox(QStringLiteral("Options"), this);
+    Frame3 = new CadreVb(QStringLiteral("Options"), this);
     Frame3->setGeometry(twips::rect(4920, 1620, 1395, 3675));
     Label6[3] = etiquette(Frame3, QStringLiteral("Jeu"), twips::rect(120, 240, 600, 195));
     cboJeu = new QComboBox(Frame3);
     cboJeu->setGeometry(twips::rect(120, 420, 1155, 315));
     chkTemps = new QCheckBox(QStringLiteral("Chrono"), Frame3);
-    chkTemps->setGeometry(twips::rect(120, 930, 1155, 255));
+    chkTemps->setGeometry(twips::rect(120, 960, 1155, 240));
     cboTemps = new QComboBox(Frame3);
     cboTemps->setGeometry(twips::rect(120, 1200, 1155, 315));
     cboTemps->setToolTip(QStringLiteral("Temps par coup"));
@@ -273,7 +279,7 @@ void frmChromalis::construireColonneOptions()
     optTop = new QRadioButton(QStringLiteral("Expert"), Frame3);
     optTop->setGeometry(twips::rect(120, 2460, 1200, 240));
     chkPartie = new QCheckBox(QStringLiteral("Parties"), Frame3);
-    chkPartie->setGeometry(twips::rect(120, 2910, 1155, 255));
+    chkPartie->setGeometry(twips::rect(120, 2940, 1155, 240));
     chkPartie->setToolTip(QStringLiteral("Parties pré-établies"));
     cboParties = new QComboBox(Frame3);
     cboParties->setGeometry(twips::rect(120, 3180, 1155, 315));
@@ -286,7 +292,7 @@ void frmChromalis::construireColonneOptions()
         Line13[n]->setGeometry(twips::rect(120, hauteurs[n] - 15, 1140, 30));
     }
 
-    Frame4 = new QGroupBox(this);
+    Frame4 = new CadreVb(this);
     Frame4->setGeometry(twips::rect(4920, 5340, 1395, 2655));
     // Three wrapped lines of 13 pixels: the label reaches from the frame's top to the button.
     Label6[5] = etiquette(Frame4, QStringLiteral("Retrouvez Ventaroc sur Internet:"), twips::rect(120, 75, 1155, 585));
@@ -299,11 +305,14 @@ void frmChromalis::construireColonneOptions()
     cmdMail->setIcon(artwork::icone(artwork::chemin(QStringLiteral("mail"))));
     // The column is narrow: its wrapped captions use the narrow cut of the face to stay whole.
     QFont etroite(QStringLiteral("Arial Narrow"));
-    etroite.setPixelSize(11);
+    etroite.setPixelSize(police::px(11));
     for (QLabel* l : {Label6[1], Label6[2], Label6[5], Label6[6]}) {
         l->setWordWrap(true);
         l->setFont(etroite);
     }
+    // So are the status lines under the board, "Mode: INITIATION" and "temps: " with its blank.
+    for (QLabel* l : {Label1, lblInfo_Mode, lblinfo_temps})
+        l->setFont(etroite);
 }
 
 std::array<PegImage*, 8> frmChromalis::palette() const
@@ -349,9 +358,7 @@ void frmChromalis::Form_Load()
 {
     using namespace Chromalis;
     setWidth(4965);
-    const QRect ecran = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
-    move(static_cast<int>(ecran.width() / 2.0 - frameGeometry().width() / 2.0),
-         static_cast<int>(ecran.height() / 2.0 - frameGeometry().height() / 2.0));
+    echelle::centrer(this);
     for (int K = 1; K <= 12; ++K)
         for (int Index = 1; Index <= 5; ++Index)
             img[K][Index]->setPicture(Image1->Picture());

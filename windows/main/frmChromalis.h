@@ -2,6 +2,7 @@
 // The main window: the board, the palette, the options column and the commands.
 #include "windows/controls/PegImage.h"
 #include "windows/controls/Shapes.h"
+#include "windows/controls/TextBox.h"
 #include "windows/controls/VbTimer.h"
 
 #include <QWidget>
@@ -43,7 +44,7 @@ public:
     std::array<QLabel*, 6> Label3{};
     std::array<QLabel*, 6> Label8{};
     QLabel* Label5;
-    QLineEdit* txtCombi;
+    TextBox* txtCombi;
     QLabel* lblPause;
     QLabel* lblPartie;
     QLabel* Label1;

@@ -2,6 +2,7 @@
 
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
+#include "platform/echelle.h"
 #include "platform/twips.h"
 #include "windows/dialogs/frmParties.h"
 #include "windows/main/codes.h"
@@ -35,8 +36,7 @@ frmPasse::frmPasse() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialo
 
 void frmPasse::Form_Load()
 {
-    const QRect ecran = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
-    move((ecran.width() - frameGeometry().width()) / 2, (ecran.height() - frameGeometry().height()) / 2);
+    echelle::centrer(this);
 }
 
 void frmPasse::cmdOK_Click()

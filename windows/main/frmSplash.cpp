@@ -2,6 +2,7 @@
 
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
+#include "platform/echelle.h"
 #include "platform/instance.h"
 #include "platform/program.h"
 #include "platform/twips.h"
@@ -9,6 +10,7 @@
 #include "windows/controls/PegImage.h"
 #include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
+#include "windows/controls/police.h"
 #include "windows/main/frmChromalis.h"
 
 #include <QApplication>
@@ -49,17 +51,17 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     // the light frame as well as on the logo.
     const QColor halo(60, 24, 24);
     Label1 = placer(new HaloLabel(QStringLiteral("Ventaroc"), halo, Frame1), twips::rect(120, 180, 1800, 315));
-    Label2 = placer(new HaloLabel(QStringLiteral("vous offre"), halo, Frame1), twips::rect(120, 480, 1800, 255));
+    Label2 = placer(new HaloLabel(QStringLiteral("vous offre"), halo, Frame1), twips::rect(420, 555, 1440, 255));
     Label3 = label(QStringLiteral("CHROMALIS"), twips::rect(1560, 1320, 3135, 540));
     lblVersion = label(QString(), twips::rect(4020, 1860, 1100, 240));
     Label5 = label(QStringLiteral("Rappel des paramêtres par défaut du jeu, des conditions d'utilisation, cliquez"),
                    twips::rect(120, 2880, 5385, 255));
     QFont f1 = Label1->font();
     f1.setBold(true);
-    f1.setPixelSize(16);
+    f1.setPixelSize(police::px(16));
     Label1->setFont(f1);
     QFont f3(QStringLiteral("Arial"));
-    f3.setPixelSize(30);
+    f3.setPixelSize(police::px(30));
     f3.setBold(true);
     Label3->setFont(f3);
     Label3->setAlignment(Qt::AlignCenter);
@@ -68,7 +70,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     // The reminder line is as long as the window is wide: letters a shade closer keep it whole in
     // the face every other label uses (each further face costs its own memory at start-up).
     QFont serree = Label5->font();
-    serree.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
+    serree.setLetterSpacing(QFont::AbsoluteSpacing, -0.25 * twips::echelle);
     Label5->setFont(serree);
     colorer(Label3, QColor(255, 244, 214));
     auto* plaque = new RoundedPanel(Frame1, QColor(60, 24, 24, 140), QColor(), 6);
@@ -98,9 +100,7 @@ void frmSplash::Form_Load()
     }
     Timer1.setEnabled(true);
     compteur = 0;
-    const QRect ecran = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
-    move(static_cast<int>(ecran.width() / 2.0 - frameGeometry().width() / 2.0),
-         static_cast<int>(ecran.height() / 2.0 - frameGeometry().height() / 2.0));
+    echelle::centrer(this);
     dossier_appli = chemin_aide(platform::App_Path());
     // The board is loaded as soon as this window is on screen, not before: it is hidden behind it
     // for three seconds anyway. Anything that needs it earlier loads it on first use.
@@ -113,6 +113,9 @@ void frmSplash::Form_Load()
 void frmSplash::fermer()
 {
     Timer1.setEnabled(false);
+    // Centred again now that this window's frame tells how thick the window manager draws one.
+    if (!Chromalis::instance<frmChromalis>()->isVisible())
+        echelle::centrer(Chromalis::instance<frmChromalis>());
     Chromalis::Unload<frmSplash>();
     Chromalis::instance<frmChromalis>()->show();
 }

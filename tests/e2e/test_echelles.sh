@@ -1,0 +1,86 @@
+# The windows as seen on screens of several sizes and scale factors: the main window takes 55 to
+# 75 % of the screen's height (never more than the screen), centred with its frame; a dragged peg,
+# the lost game's dialog, the predefined-games window and the start-up window are kept as
+# screenshots of each screen.
+# Usage: test_echelles.sh <chromalis> <artefacts> [screen qt-scale]  (one screen when given)
+set -euo pipefail
+if [ $# -lt 3 ]; then
+    for ecran in 1024x768:1 1280x1024:1 1920x1080:1 3840x2160:1 1920x1080:1.5 1920x1080:2; do
+        bash "$0" "$1" "$2" "${ecran%%:*}" "${ecran##*:}" || exit 1
+    done
+    exit 0
+fi
+export E2E_ECRAN=$3x24
+export QT_SCALE_FACTOR=$4
+source "$(dirname "$0")/lib.sh" "$1" "$2" "echelles-$3-x$4"
+H=${3##*x}
+
+lancer jeu
+accueil=$(attendre_fenetre "Chromalis" 10) || echec "pas de fenêtre de démarrage"
+sleep 0.4
+capture 1-accueil
+attendre_principale
+
+# Outer height (client plus the frame the window manager draws) against the usable height.
+eval "$(xwininfo -id "$MAIN" | awk '/^  Width:/ { print "CW=" $2 } /^  Height:/ { print "CH=" $2 }')"
+read -r g d h b <<<"$(xprop -id "$MAIN" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)"
+utile=$(xprop -root _NET_WORKAREA | grep -o '[0-9, ]*$' | awk -F', *' '{ print $4 }')
+haut=$((CH + h + b))
+part=$((100 * haut / utile))
+echo "écran $3 à x$4: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($part %), échelle $ECHELLE" \
+    | tee "$ARTEFACTS/mesure.txt"
+[ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
+# At a scale factor the window cannot meet the share with steps of 0.25 on every screen: there it
+# only has to fit.
+if [ "$4" = 1 ]; then
+    [ "$part" -ge 55 ] && [ "$part" -le 75 ] || [ "$ECHELLE" = 1 ] || echec "la fenêtre prend $part % de l'écran"
+fi
+# Centred with its frame: as much room above the title bar as below the window (within a pixel
+# or two of the scale factor, the frame being measured in pixels of the scale).
+haut_cadre=$((OY - h))
+bas=$((utile - OY - CH - b))
+[ $((haut_cadre - bas)) -le 4 ] && [ $((bas - haut_cadre)) -le 4 ] || echec "pas centrée: $haut_cadre au-dessus, $bas au-dessous"
+
+# Options shown, Initiation with the chronometer, a game started, a peg being dragged.
+touche F6
+sleep 0.3
+origine "$MAIN"
+cliquer "$(ecran_x $((4920 + 200)))" "$(ecran_y $((1620 + 960 + 127)))"
+cliquer "$(ecran_x $((4920 + 250)))" "$(ecran_y $((1620 + 1980 + 120)))"
+touche F5
+sleep 0.4
+xdotool mousemove "$(pion_x)" "$(pion_y 0)" mousedown 1
+sleep 0.15
+for i in 1 2 3 4 5 6; do
+    xdotool mousemove "$(( $(pion_x) - 20 * i ))" "$(( $(pion_y 0) + 6 * i ))"
+    sleep 0.05
+done
+sleep 0.3
+capture 2-glisser
+xdotool mousemove "$(trou_x 1)" "$(trou_y 1)"
+sleep 0.1
+xdotool mouseup 1
+sleep 0.3
+capture 3-partie
+
+# A lost game: twelve empty rows judged.
+for _ in $(seq 12); do touche F7; done
+perdu=$(attendre_fenetre "PERDU" 5) || echec "pas de dialogue PERDU"
+sleep 0.3
+capture 4-perdu
+touche -window "$perdu" alt+n
+sleep 0.3
+
+# The predefined-games window on its last game.
+cliquer "$(ecran_x 4447)" "$(ecran_y 7477)"
+passe=$(attendre_fenetre "Mot de passe" 5) || echec "le crédit ne demande pas le mot de passe"
+touche -window "$passe" K 4 1 7 Return
+parties=$(attendre_fenetre "Combi No: 1" 5) || echec "la fenêtre des parties ne s'ouvre pas"
+origine "$parties"
+cliquer $((OX + $(px 1100))) $((OY + $(px 4237)))
+touche ctrl+a 6 0 0 Return
+attendre_fenetre "Combi No: 600" 5 >/dev/null || echec "pas de titre Combi No: 600"
+sleep 0.3
+capture 5-parties
+vivant "$JEU" || echec "le jeu s'est arrêté"
+echo "échelles $3 x$4: OK"
