@@ -75,7 +75,7 @@ sleep 0.3
 cliquer "$(ecran_x 4447)" "$(ecran_y 7477)"
 passe=$(attendre_fenetre "Mot de passe" 5) || echec "le crédit ne demande pas le mot de passe"
 touche -window "$passe" K 4 1 7 Return
-parties=$(attendre_fenetre "Combi No: 1" 5) || echec "la fenêtre des parties ne s'ouvre pas"
+parties=$(attendre_fenetre "Combi No: /" 5) || echec "la fenêtre des parties ne s'ouvre pas"
 origine "$parties"
 cliquer $((OX + $(px 1100))) $((OY + $(px 4237)))
 touche ctrl+a 6 0 0 Return
