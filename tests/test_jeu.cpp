@@ -146,7 +146,7 @@ private slots:
         const QString cle = lettre_jeu + lettre_mode;
         const QString attendu = fin.contains(QLatin1String("|scores|"))
             ? storage::construire_record(fin.section(u'|', 4, 4).toInt(), QStringLiteral("votre nom ?"), rangees.size(),
-                                         fin.section(u'|', 2, 2), storage::texte_date(QDate::currentDate()))
+                                         fin.section(u'|', 2, 2), storage::texte_date(j->maintenant.date()))
             : QString();
         QCOMPARE(storage::GetSetting(app, cle, QStringLiteral("1")), attendu);
         // Non stops the game and leaves the finished board on view.
