@@ -101,6 +101,9 @@ private slots:
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
         QCOMPARE(actifs(), 0);
         QCOMPARE(vu() + p->Label3->text(), QStringLiteral("-1 Combi No: /  ? Total: 600 parties"));
+        for (QWidget* a : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) // nothing overlaps, every button has its tip
+            for (QWidget* b : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY((a == b || !a->geometry().intersects(b->geometry())) && (!qobject_cast<QPushButton*>(a) || !a->toolTip().isEmpty()));
         for (int n = 1; n <= 600; ++n)
             QVERIFY2(parties[n] == liste_parties::combinaisons[n - 1] && p->lstParties->item(n - 1)->text() == parties[n]
                          && rules::combinaison_du_bloc((n - 1) / 100, parties[n]), qPrintable(parties[n]));

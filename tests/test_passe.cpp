@@ -62,6 +62,9 @@ private slots:
         env->dansModal = [c](QWidget* w) {
             auto* p = static_cast<frmPasse*>(w);
             QVERIFY((p->frameGeometry().center() - p->screen()->geometry().center()).manhattanLength() <= 8);
+            for (QWidget* a : p->findChildren<QWidget*>()) // laid out with nothing overlapping
+                for (QWidget* b : p->findChildren<QWidget*>())
+                    QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
             QTest::keyClicks(p->txtPasse, c.mot);
             if (c.fin.startsWith(u'&')) QTest::mouseClick(c.fin == "&OK" ? p->cmdOK : p->cmdAnnuler, Qt::LeftButton);
             else QTest::keyClick(p->txtPasse, c.fin == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
