@@ -31,7 +31,9 @@ struct Vue { QString cle, actions, titre, table; bool raz; QStringList journal; 
 // The new entry's place; what is typed over its name ("~": nothing, "+": pasted); Enter or a click
 // on the button; the name stored ("" when refused); the beeps; the store blocked at the first try.
 struct Nom { int place; QString frappe; bool entree; QString nom; int bips; bool bloque; };
+struct Raz { int index, reponse; QString avant; QStringList videes; };
 Q_DECLARE_METATYPE(Vue)
+Q_DECLARE_METATYPE(Raz)
 Q_DECLARE_METATYPE(Nom)
 
 namespace {
@@ -60,12 +62,9 @@ QStringList magasin()
 int chevauchements(QWidget* w)
 {
     int n = 0;
-    const auto l = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* a : l)
-        for (QWidget* b : l) {
-            const QRect x = a->geometry().intersected(b->geometry());
-            n += a < b && a->isVisibleTo(w) && b->isVisibleTo(w) && x.width() > 2 && x.height() > 2;
-        }
+    for (QWidget* a : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* b : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            n += a < b && a->isVisibleTo(w) && b->isVisibleTo(w) && a->geometry().intersected(b->geometry()).adjusted(1, 1, -1, -1).isValid();
     return n;
 }
 // The store cannot be written while a folder stands where its file should be.
@@ -178,6 +177,11 @@ private slots:
                 bulles << s->ligne(r)->at(k)->toolTip();
             }
         QVERIFY(bulles.size() == 50 && !bulles.contains(QString()));
+        for (QWidget* w : s->findChildren<QWidget*>()) // every control and both headings of the table on show carry a tip
+            QVERIFY2(!w->toolTip().isEmpty() || !(w->inherits("QAbstractButton") || w->inherits("QComboBox") || w == s->lblJeu || w == s->lblMode),
+                     qPrintable(w->objectName() + w->metaObject()->className()));
+        QVERIFY(s->lblJeu->font().bold() && s->lblMode->font().bold()
+                && s->lblTitres[0]->grab().toImage().pixelColor(1, 1) == QColor(0xFF, 0xC0, 0xC0)); // light red headings
         QCOMPARE(chevauchements(s) + chevauchements(s->Frame2) + chevauchements(s->Frame3), 0);
     }
 
@@ -239,65 +243,58 @@ private slots:
         QCOMPARE(dans_scores, n.nom.isEmpty());
     }
 
-    // The reset of one table (the one chosen, even if VOIR was not pressed after) or of all six.
+    // The reset of one table (the one chosen, even if VOIR was not pressed after) or of all six:
+    // the button, the answer, what is done first (S2: Super Expert chosen; !: store blocked), the
+    // tables emptied.
     void remiseAZero_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("reponse");
-        QTest::addColumn<QString>("actions"); // S2: Super Expert chosen; !: store blocked
-        QTest::addColumn<QStringList>("videes");
-        QTest::newRow("ce jeu, non") << 0 << int(platform::vbNo) << "" << QStringList{};
-        QTest::newRow("tous, non") << 1 << int(platform::vbNo) << "" << QStringList{};
-        QTest::newRow("ce jeu") << 0 << int(platform::vbYes) << "" << QStringList{"NN"};
-        QTest::newRow("ce jeu, choix non affiché") << 0 << int(platform::vbYes) << "S2" << QStringList{"SE"};
-        QTest::newRow("tous") << 1 << int(platform::vbYes) << "" << QStringList{storage::cles_tables.begin(), storage::cles_tables.end()};
-        QTest::newRow("tous, écriture impossible") << 1 << int(platform::vbYes) << "!" << QStringList{};
+        QTest::addColumn<Raz>("r");
+        QTest::newRow("ce jeu, non") << Raz{0, platform::vbNo, "", {}};
+        QTest::newRow("tous, non") << Raz{1, platform::vbNo, "", {}};
+        QTest::newRow("ce jeu") << Raz{0, platform::vbYes, "", {"NN"}};
+        QTest::newRow("ce jeu, choix non affiché") << Raz{0, platform::vbYes, "S2", {"SE"}};
+        QTest::newRow("tous") << Raz{1, platform::vbYes, "", {storage::cles_tables.begin(), storage::cles_tables.end()}};
+        QTest::newRow("tous, écriture impossible") << Raz{1, platform::vbYes, "!", {}};
     }
     void remiseAZero()
     {
-        QFETCH(int, index);
-        QFETCH(int, reponse);
-        QFETCH(QString, actions);
-        QFETCH(QStringList, videes);
+        QFETCH(Raz, r);
         QStringList attendu = magasin();
         for (int k = 0; k < 60; ++k)
-            if (videes.contains(storage::cles_tables[k / 10]))
+            if (r.videes.contains(storage::cles_tables[k / 10]))
                 attendu[k].clear();
         ouvrir("NN", false);
-        if (actions == "S2")
+        if (r.avant == "S2")
             QTest::mouseClick(s->optSuper, Qt::LeftButton), s->cboMode->setCurrentIndex(2);
-        QVERIFY(actions != "!" || bloquer(true));
-        env->reponsesMsgBox = {reponse};
-        QTest::mouseClick(s->cmdRAZ[index], Qt::LeftButton);
-        QVERIFY(actions != "!" || bloquer(false));
+        QVERIFY(r.avant != "!" || bloquer(true));
+        env->reponsesMsgBox = {r.reponse};
+        QTest::mouseClick(s->cmdRAZ[r.index], Qt::LeftButton);
+        QVERIFY(r.avant != "!" || bloquer(false));
         QCOMPARE(magasin(), attendu);
-        QString question = "ATTENTION...|292|Cette opération va éffacer "
-            + QString(index ? "les scores de tous les jeux dans tous les modes." : "uniquement les scores du jeu/mode sélectionné.")
-            + "\nAppuyez sur OUI pour confirmer ce choix." + (actions == "!" ? "\nErreur|16|Erreur numéro: 75\nDescription: " : "");
-        QCOMPARE(journal().join(u'\n').left(question.size()), question);
-        QCOMPARE(journal().size(), 1 + (actions == "!"));
-        QCOMPARE(affiche().join(u'|'), lignes(reponse == platform::vbYes ? "" : "NN").join(u'|'));
-        QCOMPARE(s->cmdRAZ[0]->isEnabled(), reponse != platform::vbYes || actions == "!");
+        const QString question = "ATTENTION...|292|Cette opération va éffacer "
+            + QString(r.index ? "les scores de tous les jeux dans tous les modes." : "uniquement les scores du jeu/mode sélectionné.")
+            + "\nAppuyez sur OUI pour confirmer ce choix." + (r.avant == "!" ? "\nErreur|16|Erreur numéro: 75\nDescription: " : "");
+        QVERIFY(journal().join(u'\n').startsWith(question) && journal().size() == 1 + (r.avant == "!"));
+        QCOMPARE(affiche().join(u'|'), lignes(r.reponse == platform::vbYes ? "" : "NN").join(u'|'));
+        QCOMPARE(s->cmdRAZ[0]->isEnabled(), r.reponse != platform::vbYes || r.avant == "!");
     }
 
-    // Fermer and Esc close the window (Esc even in name entry: the placeholder stays stored); F1 opens
-    // the help from any control, the name box included, or says it is missing.
+    // Fermer and Esc close the window (Esc even in name entry: the placeholder stays stored); F1
+    // opens the help from any control, the name box included, or says it is missing.
     void touches_data()
     {
-        QTest::addColumn<bool>("saisie");
-        QTest::addColumn<QString>("touche");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("Fermer") << false << "Fermer" << "";
-        QTest::newRow("Esc") << false << "Esc" << "";
-        QTest::newRow("Esc en saisie") << true << "Esc" << "";
-        QTest::newRow("F1") << true << "F1" << "";
-        QTest::newRow("F1, aide absente") << false << "F1" << "Erreur|48|Le fichier d'aide [aide.htm] n'a pas été trouvé.";
+        QTest::addColumn<QString>("touche"); // then "saisie" for name entry, or the message shown
+        QTest::newRow("Fermer") << "Fermer";
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("Esc en saisie") << "Esc saisie";
+        QTest::newRow("F1 en saisie") << "F1 saisie";
+        QTest::newRow("F1, aide absente") << "F1 Erreur|48|Le fichier d'aide [aide.htm] n'a pas été trouvé.";
     }
     void touches()
     {
-        QFETCH(bool, saisie);
         QFETCH(QString, touche);
-        QFETCH(QString, message);
+        const bool saisie = touche.endsWith(" saisie");
+        const QString message = touche.section(u' ', 1).remove("saisie"), cle = touche.section(u' ', 0, 0);
         dossier_appli = chemin_aide(programme.path());
         QFile aide(dossier_appli);
         QVERIFY(message.isEmpty() ? aide.open(QIODevice::WriteOnly) : !aide.exists() || aide.remove());
@@ -306,15 +303,14 @@ private slots:
         const QStringList avant = magasin();
         ouvrir("NN", saisie);
         QTest::keyClicks(s->txtPremier[1], " pas valide");
-        if (touche == "Fermer")
+        if (cle == "Fermer")
             QTest::mouseClick(s->cmdFermer, Qt::LeftButton);
         else
-            QTest::keyClick(s->txtPremier[1], touche == "Esc" ? Qt::Key_Escape : Qt::Key_F1);
-        QCOMPARE(estCharge<frmScores>(), touche == "F1");
-        QCOMPARE(env->ouvertures, touche == "F1" && message.isEmpty() ? QStringList{dossier_appli} : QStringList{});
+            QTest::keyClick(s->txtPremier[1], cle == "Esc" ? Qt::Key_Escape : Qt::Key_F1);
+        QCOMPARE(estCharge<frmScores>(), cle == "F1");
+        QCOMPARE(env->ouvertures, cle == "F1" && message.isEmpty() ? QStringList{dossier_appli} : QStringList{});
         QCOMPARE(journal().join("").left(message.size()), message);
-        QCOMPARE(magasin(), avant);
-        QCOMPARE(dans_scores, saisie);
+        QVERIFY(magasin() == avant && dans_scores == saisie);
     }
 };
 
