@@ -77,6 +77,8 @@ class TestParties : public QObject {
     {
         (p = instance<frmParties>())->show();
         QVERIFY(QTest::qWaitForWindowExposed(p));
+        // Beside the board, on the screen.
+        QVERIFY(!p->frameGeometry().intersects(f->frameGeometry()) && p->screen()->availableGeometry().contains(p->frameGeometry()));
     }
 
 private slots:
