@@ -90,6 +90,7 @@ private slots:
     {
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
         QVERIFY(jeu_en_cours && !estCharge<frmParties>());
+        f->move(f->screen()->availableGeometry().right() - f->frameGeometry().width(), 0); // no room on its right
         montrer();
         QCOMPARE(actifs(), 0);
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);

@@ -100,7 +100,10 @@ class TestScores : public QObject {
     QString etat() const
     {
         QString e = QStringLiteral("%1/%2").arg(s->Height()).arg(s->hauteurCadre());
-        e += s->Frame2->rect().contains(s->cmdFermer->geometry()) && s->rect().contains(s->lblAide->geometry()) ? " commandes" : "";
+        bool commandes = s->rect().contains(s->lblAide->geometry()); // all under the tenth row, within the frame
+        for (QWidget* w : std::initializer_list<QWidget*>{s->lblConsigne, s->optNormal, s->optSuper, s->cboMode, s->cmdVoir, s->cmdRAZ[0], s->cmdRAZ[1], s->cmdFermer})
+            commandes &= s->Frame2->rect().contains(w->geometry()) && w->y() > s->txtDix[0]->geometry().bottom();
+        e += commandes ? " commandes" : "";
         e += s->cmdValider->isVisible() ? " valider " + s->cmdValider->text() : "";
         e += s->cmdVoir->isDefault() ? " défaut VOIR" : s->cmdValider->isDefault() ? " défaut valider" : "";
         e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
@@ -181,7 +184,7 @@ private slots:
             QVERIFY2(!w->toolTip().isEmpty() || !(w->inherits("QAbstractButton") || w->inherits("QComboBox") || w == s->lblJeu || w == s->lblMode),
                      qPrintable(w->objectName() + w->metaObject()->className()));
         QVERIFY(s->lblJeu->font().bold() && s->lblMode->font().bold()
-                && s->lblTitres[0]->grab().toImage().pixelColor(1, 1) == QColor(0xFF, 0xC0, 0xC0)); // light red headings
+                && s->Frame2->grab(s->lblTitres[0]->geometry()).toImage().pixelColor(1, 1) == QColor(0xFF, 0xC0, 0xC0)); // light red headings
         QCOMPARE(chevauchements(s) + chevauchements(s->Frame2) + chevauchements(s->Frame3), 0);
     }
 
