@@ -106,11 +106,11 @@ private slots:
                          && rules::combinaison_du_bloc((n - 1) / 100, parties[n]), qPrintable(parties[n]));
     }
 
-    // Shown with the focus in the list, whose first entry becomes the current one.
+    // Shown on no entry at all ("Combi No: /", "?"), whatever has the focus.
     void fenetre_data()
     {
         QTest::addColumn<Cas>("c");
-        const QString depart = QStringLiteral("0 Combi No: 1 1 NI1 RORB");
+        const QString depart = QStringLiteral("0 Combi No: 1 1 NI1 RORB"), rien = QStringLiteral("-1 Combi No: /  ? ");
         const QString hors = info("Erreur", "Entrez un numéro entre 1 et 600");
         const QString qn = QStringLiteral("InputBox|Partie|Entrez la combinaison de la partie:");
         const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
@@ -119,19 +119,19 @@ private slots:
         QTest::newRow("clic 101") << Cas{"clic101", "100 Combi No: 101 101 NN1 OJRR", {}};
         QTest::newRow("clic 437") << Cas{"clic437", "436 Combi No: 437 437 SN37 NJXRI", {}};
         QTest::newRow("clic 600") << Cas{"clic600", "599 Combi No: 600 600 SE100 VNJRV", {}};
-        QTest::newRow("Chercher vide") << Cas{"tape Chercher", "0 Combi No: 1  NI1 RORB", {info("Erreur de saisie", "Entrez un chiffre")}};
-        QTest::newRow("Chercher 0") << Cas{"tape0 Chercher", "0 Combi No: 1 0 NI1 RORB", {hors}};
+        QTest::newRow("Chercher vide") << Cas{"tape Chercher", "-1 Combi No: /  ? ", {info("Erreur de saisie", "Entrez un chiffre")}};
+        QTest::newRow("Chercher 0") << Cas{"tape0 Chercher", "-1 Combi No: / 0 ? ", {hors}};
         QTest::newRow("Chercher 042") << Cas{"tape042 Chercher", "41 Combi No: 42 42 NI42 JRBO", {}};
-        QTest::newRow("Entrée 601") << Cas{"tape601 Entrée", "0 Combi No: 1 601 NI1 RORB", {hors}};
+        QTest::newRow("Entrée 601") << Cas{"tape601 Entrée", "-1 Combi No: / 601 ? ", {hors}};
         QTest::newRow("Entrée 201") << Cas{"tape201 Entrée", "200 Combi No: 201 201 NE1 JBVR", {}};
         QTest::newRow("pavé 600") << Cas{"tape600 pavé", "599 Combi No: 600 600 SE100 VNJRV", {}};
         QTest::newRow("Entrée dans la liste") << Cas{"tape250 listeEntrée", "249 Combi No: 250 250 NE50 ORRR", {}};
         QTest::newRow("nom en minuscules") << Cas{"clic600 =rorb ChercherNom", depart, {qn, trouvee("RORB", 1, "NI1")}};
         QTest::newRow("nom, premier de deux") << Cas{"=JOBV ChercherNom", "16 Combi No: 17 17 NI17 JOBV", {qn, trouvee("JOBV", 17, "NI17")}};
         QTest::newRow("nom super") << Cas{"=vNjRv ChercherNom", "599 Combi No: 600 600 SE100 VNJRV", {qn, trouvee("VNJRV", 600, "SE100")}};
-        QTest::newRow("nom absent") << Cas{"=rrrr ChercherNom", depart, {qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}};
-        QTest::newRow("nom annulé") << Cas{"ChercherNom", depart, {qn}};
-        QTest::newRow("Modifier sans choix") << Cas{"Modifier", depart, {info("Donnée manquante", "Sélectionnez une combinaison dans la liste.")}};
+        QTest::newRow("nom absent") << Cas{"=rrrr ChercherNom", rien, {qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}};
+        QTest::newRow("nom annulé") << Cas{"ChercherNom", rien, {qn}};
+        QTest::newRow("Modifier sans choix") << Cas{"Modifier", rien, {info("Donnée manquante", "Sélectionnez une combinaison dans la liste.")}};
         QTest::newRow("Modifier annulé") << Cas{"clic1 Modifier", depart, {modif("RORB")}};
         QTest::newRow("NI minuscules") << Cas{"clic1 =rrrr Modifier", "0 Combi No: 1 1 NI1 RRRR", {modif("RORB")}};
         QTest::newRow("NI avec Z") << Cas{"clic100 =RRRZ Modifier", "99 Combi No: 100 100 NI100 JOJR", {modif("JOJR"), regle("NI", ni)}};
@@ -141,11 +141,11 @@ private slots:
         QTest::newRow("SI avec Z") << Cas{"clic301 =NXNXZ Modifier", "300 Combi No: 301 301 SI1 VROIO", {modif("VROIO"), regle("SI", s)}};
         QTest::newRow("SN noir et X") << Cas{"clic500 =nxnxr Modifier", "499 Combi No: 500 500 SN100 NXNXR", {modif("OIJNR")}};
         QTest::newRow("SE inconnue") << Cas{"=ZZZZA double501", "500 Combi No: 501 501 SE1 ZXXVB", {modif("ZXXVB"), regle("SE", s + ", ou Z pour une place vide")}};
-        QTest::newRow("trois chiffres") << Cas{"tape4567", "0 Combi No: 1 456 NI1 RORB", {}};
-        QTest::newRow("lettre") << Cas{"tape12a", "0 Combi No: 1  NI1 RORB", {q, chiffre}};
-        QTest::newRow("lettre au milieu") << Cas{"tape1x2", "0 Combi No: 1 2 NI1 RORB", {q, chiffre}};
-        QTest::newRow("deux signes") << Cas{"tape-/", "0 Combi No: 1  NI1 RORB", {q, chiffre, q, chiffre}};
-        QTest::newRow("collé lettre") << Cas{"colle4b", "0 Combi No: 1  NI1 RORB", {q, chiffre}};
+        QTest::newRow("trois chiffres") << Cas{"tape4567", "-1 Combi No: / 456 ? ", {}};
+        QTest::newRow("lettre") << Cas{"tape12a", "-1 Combi No: /  ? ", {q, chiffre}};
+        QTest::newRow("lettre au milieu") << Cas{"tape1x2", "-1 Combi No: / 2 ? ", {q, chiffre}};
+        QTest::newRow("deux signes") << Cas{"tape-/", "-1 Combi No: /  ? ", {q, chiffre, q, chiffre}};
+        QTest::newRow("collé lettre") << Cas{"colle4b", "-1 Combi No: /  ? ", {q, chiffre}};
     }
     void fenetre()
     {
