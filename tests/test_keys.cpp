@@ -5,7 +5,6 @@
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
 #include "platform/program.h"
-#include "windows/dialogs/frmFIN.h"
 #include "windows/dialogs/frmParties.h"
 #include "windows/dialogs/frmScores.h"
 #include "windows/main/frmChromalis.h"
@@ -47,51 +46,21 @@ class TestKeys : public QObject {
     frmChromalis* f = nullptr;
     QStringList journal;
 
-    QList<std::pair<QWidget*, QString>> nommes() const
-    {
-        QList<std::pair<QWidget*, QString>> l{{f->txtCombi, "combi"}, {f->cboJeu, "cboJeu"}, {f->cboTemps, "cboTemps"}};
-        if (estCharge<frmScores>())
-            l.append({instance<frmScores>()->cboMode, "cboMode"});
-        if (estCharge<frmParties>())
-            l.append({instance<frmParties>()->txtNumPartie, "txtNum"});
-        return l;
-    }
-    // A control by its name, or by its caption without the '&', and a '*' when it wears its focus ring.
-    QString nom(QWidget* w) const
+    // A control by its caption, else its tooltip, else its class, with '*' when it wears its focus ring.
+    QString nom(QWidget* w, bool anneau = true) const
     {
         if (!w)
             return QStringLiteral("-");
-        QString n = QString::fromLatin1(w->metaObject()->className());
-        for (const auto& [c, cn] : nommes())
-            if (c == w)
-                n = cn;
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            n = b->text().remove(u'&');
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        QString n = b ? b->text().remove(u'&') : !w->toolTip().isEmpty() ? w->toolTip() : w->metaObject()->className();
         QStyleOptionButton o;
         o.initFrom(w);
-        const bool anneau = (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange);
-        return n + (anneau ? QStringLiteral("*") : QString());
+        return n + (anneau && (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange) ? "*" : "");
     }
-    QWidget* controle(QWidget* fenetre, const QString& n) const
-    {
-        for (const auto& [c, cn] : nommes())
-            if (cn == n)
-                return c;
-        for (QAbstractButton* b : fenetre->findChildren<QAbstractButton*>())
-            if (b->isEnabled() && b->text().remove(u'&').contains(n))
-                return b;
-        return nullptr;
-    }
-    QString rangee(int K) const
-    {
-        QString tags;
-        for (int n = 1; n <= nb_pions; ++n)
-            tags += f->img[K][n]->Tag();
-        return tags;
-    }
-    // Real keys into a window: F1..F8 Esc Ret Tab BTab Up Down Space, S- for Shift; '<' is
-    // Backspace, other words are typed letter by letter. "@name" gives the focus, "." notes the
-    // focused control, "$" types the secret.
+    // Real keys into a window: F1..F8 Esc Ret Tab BTab Up Down Space, S- for Shift; other words
+    // are typed letter by letter, '<' as Backspace. "@name" gives the focus to a control (a part
+    // of its caption will do), "." notes the focused control, "$" types the secret, "Coller"
+    // pastes into the solution field as its context menu does.
     void taper(QWidget* fenetre, const QString& script)
     {
         static const QHash<QString, int> touches{
@@ -101,19 +70,20 @@ class TestKeys : public QObject {
             {"Down", Qt::Key_Down}, {"Space", Qt::Key_Space}};
         QPointer<QWidget> w(fenetre);
         for (QString mot : script.split(u' ', Qt::SkipEmptyParts)) {
+            const auto mod = mot.startsWith(QLatin1String("S-")) ? Qt::ShiftModifier : Qt::NoModifier;
+            mot.remove(QStringLiteral("S-"));
             if (!w)
                 return;
-            const Qt::KeyboardModifiers mod = mot.startsWith(QLatin1String("S-")) ? Qt::ShiftModifier : Qt::NoModifier;
-            mot.remove(QStringLiteral("S-"));
             if (mot.startsWith(u'@')) {
-                QWidget* c = controle(w, mot.mid(1));
-                QVERIFY2(c, qPrintable(mot));
-                c->setFocus();
-            }
-            else if (mot == QLatin1String("."))
+                QWidget* cible = nullptr;
+                for (QWidget* c : w->findChildren<QWidget*>())
+                    if (!cible && c->isEnabled() && c->focusPolicy() != Qt::NoFocus && nom(c, false).contains(mot.mid(1)))
+                        cible = c;
+                QVERIFY2(cible, qPrintable(mot));
+                cible->setFocus();
+            } else if (mot == QLatin1String("."))
                 journal << nom(QApplication::focusWidget());
             else if (mot == QLatin1String("Coller")) {
-                // As the field's context menu does it.
                 f->txtCombi->selectAll();
                 f->txtCombi->paste();
             } else if (mot == QLatin1String("$"))
@@ -122,8 +92,7 @@ class TestKeys : public QObject {
                 QTest::keyClick(w->windowHandle(), Qt::Key(touches[mot]), mod);
             else
                 for (QChar c : mot)
-                    c == u'<' ? QTest::keyClick(w->windowHandle(), Qt::Key_Backspace)
-                              : QTest::keyClick(w->windowHandle(), c.toLatin1());
+                    QTest::keyClick(w->windowHandle(), c == u'<' ? '\b' : c.toLatin1());
         }
     }
     // The whole visible state in one line.
@@ -137,10 +106,12 @@ class TestKeys : public QObject {
         if (!env->ouvertures.isEmpty())
             e << QStringLiteral("ouv=") + env->ouvertures.join(u',');
         if (jeu_en_cours) {
-            QString t;
-            for (const VbTimer* m : {&f->Timer1, &f->Timer2, &f->Timer3, &f->Timer4})
-                t += m->Enabled() ? QString::number(m == &f->Timer1 ? 1 : m == &f->Timer2 ? 2 : m == &f->Timer3 ? 3 : 4) : "";
-            e << QStringLiteral("L%1 %2 T%3").arg(num_ligne).arg(rangee(1), t);
+            QString rangee, minuteurs;
+            for (int n = 1; n <= nb_pions; ++n)
+                rangee += f->img[1][n]->Tag();
+            for (int n = 0; n < 4; ++n)
+                minuteurs += (std::array{&f->Timer1, &f->Timer2, &f->Timer3, &f->Timer4}[n]->Enabled() ? QString::number(n + 1) : "");
+            e << QStringLiteral("L%1 %2 T%3").arg(num_ligne).arg(rangee, minuteurs);
         }
         if (f->lblPause->isVisibleTo(f))
             e << QStringLiteral("PAUSE");
@@ -150,10 +121,8 @@ class TestKeys : public QObject {
             e << QStringLiteral("combi=") + f->txtCombi->text();
         if (estCharge<frmScores>())
             e << QStringLiteral("scores=") + instance<frmScores>()->lblMode->text();
-        if (estCharge<frmParties>()) {
-            const frmParties* p = instance<frmParties>();
+        if (const frmParties* p = estCharge<frmParties>() ? instance<frmParties>() : nullptr)
             e << QStringLiteral("parties=%1 %2 %3").arg(p->windowTitle(), p->Label5->text()).arg(p->lstParties->currentRow());
-        }
         e << QStringLiteral("@") + nom(fenetre->focusWidget());
         if (!journal.isEmpty())
             e << QStringLiteral("vu=") + journal.join(u',');
@@ -184,25 +153,25 @@ private slots:
     {
         for (const char* c : {"prep", "touches", "modal", "attendu", "message"})
             QTest::addColumn<QString>(c);
-        ligne("F1 sans page", "", "@cboJeu F1", "", "dlg=Erreur @cboJeu");
-        ligne("F2 site", "", "@cboJeu F2", "", "ouv=https://www.ventaroc.example/ @cboJeu*");
-        ligne("F2 sans navigateur", "sansnav", "@cboJeu F2", "", "dlg=Chromalis ouv=https://www.ventaroc.example/ @cboJeu");
-        ligne("F3 mail", "", "@cboJeu F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @cboJeu*");
+        ligne("F1 sans page", "", "@QComboBox F1", "", "dlg=Erreur @QComboBox");
+        ligne("F2 site", "", "@QComboBox F2", "", "ouv=https://www.ventaroc.example/ @QComboBox*");
+        ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "", "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
+        ligne("F3 mail", "", "@QComboBox F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
         ligne("F4 accueil", "Normal", "F4", "", "dlg=frmSplash L1 ZZZZ T4 @Valider la proposition");
-        ligne("F5, Maj+F5", "", "@cboJeu F5 F5 S-F5", "", "L1 ZZZZZ T4 @Valider la proposition*");
-        ligne("F6 options", "", "@cboJeu F6", "", "options=Super  @cboJeu*");
+        ligne("F5, Maj+F5", "", "@QComboBox F5 F5 S-F5", "", "L1 ZZZZZ T4 @Valider la proposition*");
+        ligne("F6 options", "", "@QComboBox F6", "", "options=Super  @QComboBox*");
         ligne("F7 en jeu", "Normal", "@Quitter F7", "", "L2 ZZZZ T4 @Quitter...*");
         ligne("F7 gagnante, Scores, Oui", "Normal", "$ F7", ". Ret . Ret|Esc", "dlg=frmFIN,frmScores L1 ZZZZ T4 @Valider la proposition vu=Tableau des Scores*,Oui*");
-        ligne("F7 sans jeu", "", "@cboJeu F7", "", "@cboJeu*");
-        ligne("F8 sans jeu, Échap", "", "@cboJeu F8", "Esc", "dlg=frmScores @cboJeu");
+        ligne("F7 sans jeu", "", "@QComboBox F7", "", "@QComboBox*");
+        ligne("F8 sans jeu, Échap", "", "@QComboBox F8", "Esc", "dlg=frmScores @QComboBox");
         ligne("F8 en jeu", "Normal", "F8", "", "L1 ZZZZ T4 @Valider la proposition*");
-        ligne("Échap, Non", "", "@cboJeu Esc", "", "dlg=Chromalis @cboJeu", "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
+        ligne("Échap, Non", "", "@QComboBox Esc", "", "dlg=Chromalis @QComboBox", "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
         ligne("Entrée sur Valider", "Normal", ". Ret", "", "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
         ligne("perdue en dix Entrée, Oui", "Normal", "Ret Ret Ret Ret Ret Ret Ret Ret Ret Ret", ". Ret", "dlg=frmFIN L1 ZZZZ T4 @Valider la proposition vu=Oui*");
-        ligne("scores, liste des modes: VOIR", "", "F8", "@cboMode Down Ret", "dlg=frmScores scores=EXPERT @Aide");
+        ligne("scores, liste des modes: VOIR", "", "F8", "@Mode Down Ret", "dlg=frmScores scores=EXPERT @Aide");
         ligne("scores, Remise à zéro", "", "F8", "@tous . Ret", "dlg=frmScores,ATTENTION... scores=NORMAL @Aide vu=Remise à zéro de tous les jeux*");
         ligne("parties, Modifier", "parties", "@Modifier . Ret", "", "dlg=Donnée manquante parties=Combi No: / ? -1 @Modifier la combinaison vu=Modifier la combinaison*");
-        ligne("parties, numéro: Chercher", "parties", "@txtNum Ret", "", "dlg=Erreur de saisie parties=Combi No: / ? -1 @txtNum");
+        ligne("parties, numéro: Chercher", "parties", "@QLineEdit Ret", "", "dlg=Erreur de saisie parties=Combi No: / ? -1 @QLineEdit");
         ligne("pions, lettres", "Normal", "RbVJ", "", "L1 RBVJ T4 @Valider la proposition*");
         ligne("pions, chiffres", "Normal", "1263", "", "L1 RBIV T4 @Valider la proposition*");
         ligne("pions super, N X 7 8", "Super", "NX78", "", "L1 NXNXZ T4 @Valider la proposition*");
@@ -212,20 +181,20 @@ private slots:
         ligne("pions, rangée vide", "Normal", "<", "", "dlg=Beep L1 ZZZZ T4 @Valider la proposition*");
         ligne("pions, autres touches", "Normal", "AZ9", "", "L1 ZZZZ T4 @Valider la proposition*");
         ligne("pions, fin de pause", "Normal chrono", "P R", "", "L1 RZZZ T34 @Valider la proposition*");
-        ligne("pions, le champ garde ses lettres", "Normal solution", "RB @combi V<", "", "L1 RBZZ T4 combi= @combi*");
-        ligne("P sans partie", "chrono", "@cboJeu P", "", "@cboJeu*");
+        ligne("pions, le champ garde ses lettres", "Normal solution", "RB @solution V<", "", "L1 RBZZ T4 combi= @solution changeable*");
+        ligne("P sans partie", "chrono", "@QComboBox P", "", "@QComboBox*");
         ligne("P sans chrono", "Super", "@Quitter P", "", "L1 ZZZZZ T4 @Valider la proposition*");
         ligne("P chronométrée", "Super chrono", "@Quitter P", "", "L1 ZZZZZ T1 PAUSE @Valider la proposition*");
         ligne("P P chronométrée", "Super chrono", "@Quitter P P", "", "L1 ZZZZZ T34 @Valider la proposition*");
-        ligne("colonne des options", "", "F6 @Chrono Space @cboJeu Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=Normal+chrono top @E-mail* vu=cboJeu*,Chrono*,cboTemps*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
-        ligne("solution verrouillée, Tab", "Normal verrou", "@combi Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
-        ligne("solution, Maj+Tab", "Normal solution", "@combi RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @E-mail*");
-        ligne("solution incomplète, Tab", "Normal solution", "@combi RBV Tab", "", "dlg=ERREUR L1 ZZZZ T4 combi=RBV @combi", "Il manque une lettre dans la combinaison.");
-        ligne("solution, lettres", "Normal solution", "@combi RNrZBVI", "", "dlg=Beep,ATTENTION:,Beep,ATTENTION:,Beep,ATTENTION: L1 ZZZZ T4 combi=RBVI @combi", refus_normal);
-        ligne("solution, collée", "Normal solution colle=RBVJ", "@combi R Coller", "", "L1 ZZZZ T4 combi=RBVJ @combi*");
-        ligne("solution, collée refusée", "Normal solution colle=RNXZ", "@combi R Coller", "", "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @combi", refus_normal);
-        ligne("solution, collée en minuscules", "Normal solution colle=rbvj", "@combi R Coller", "", "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @combi", refus_normal);
-        ligne("solution super, chiffre", "Super solution", "@combi NXR1BV", "", "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @combi", refus_super);
+        ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=Normal+chrono top @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
+        ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
+        ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @E-mail*");
+        ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "", "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
+        ligne("solution, lettres", "Normal solution", "@solution RNrZBVI", "", "dlg=Beep,ATTENTION:,Beep,ATTENTION:,Beep,ATTENTION: L1 ZZZZ T4 combi=RBVI @solution changeable", refus_normal);
+        ligne("solution, collée", "Normal solution colle=RBVJ", "@solution R Coller", "", "L1 ZZZZ T4 combi=RBVJ @solution changeable*");
+        ligne("solution, collée refusée", "Normal solution colle=RNXZ", "@solution R Coller", "", "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @solution changeable", refus_normal);
+        ligne("solution, collée en minuscules", "Normal solution colle=rbvj", "@solution R Coller", "", "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @solution changeable", refus_normal);
+        ligne("solution super, chiffre", "Super solution", "@solution NXR1BV", "", "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @solution changeable", refus_super);
     }
     // Each row: a set-up, real keys into the main window (or the predefined games), and scripts
     // for each modal window in the order they open ('|' between them). Every window and box takes
@@ -238,33 +207,24 @@ private slots:
         QFETCH(QString, attendu);
         QFETCH(QString, message);
         const QStringList p = prep.split(u' ', Qt::SkipEmptyParts);
-        env->shellAccepte = !p.contains(QStringLiteral("sansnav"));
-        f->chkTemps->setChecked(p.contains(QStringLiteral("chrono")));
-        for (const QString& jeu : {QStringLiteral("Normal"), QStringLiteral("Super")}) {
-            if (p.contains(jeu)) {
-                f->cboJeu->setCurrentText(jeu);
-                QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
-            }
+        const auto a = [&p](const char* mot) { return p.contains(QLatin1String(mot)); };
+        env->shellAccepte = !a("sansnav");
+        f->chkTemps->setChecked(a("chrono"));
+        if (a("Normal") || a("Super")) {
+            f->cboJeu->setCurrentText(a("Super") ? QStringLiteral("Super") : QStringLiteral("Normal"));
+            QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
         }
-        if (p.contains(QStringLiteral("solution")) || p.contains(QStringLiteral("verrou"))) {
-            f->txtCombi->show();
-            f->txtCombi->setReadOnly(p.contains(QStringLiteral("verrou")));
-            if (p.contains(QStringLiteral("solution")))
-                f->txtCombi->clear();
-        }
-        for (const QString& mot : p)
-            if (mot.startsWith(QLatin1String("colle=")))
-                QApplication::clipboard()->setText(mot.mid(6));
-        QWidget* fenetre = f;
-        if (p.contains(QStringLiteral("parties")))
-            fenetre = instance<frmParties>();
+        // The solution field shown, locked on the secret or opened empty for editing.
+        f->txtCombi->setVisible(a("solution") || a("verrou"));
+        f->txtCombi->setReadOnly(!a("solution"));
+        if (a("solution"))
+            f->txtCombi->clear();
+        QApplication::clipboard()->setText(prep.section(QStringLiteral("colle="), 1));
+        QWidget* fenetre = a("parties") ? static_cast<QWidget*>(instance<frmParties>()) : f;
         env->appels.clear();
         env->reponsesMsgBox = {int(platform::vbNo)};
         QWidget leurre;
-        env->pendantMessage = [&leurre] {
-            prendreActivation(&leurre);
-            leurre.hide();
-        };
+        env->pendantMessage = [&leurre] { prendreActivation(&leurre); leurre.hide(); };
         QStringList scripts = modal.split(u'|');
         env->dansModal = [&](QWidget* w) {
             // Back from a window opened over a dialog, the dialog is active again (not the board:
