@@ -10,12 +10,8 @@
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmSplash.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTest>
-#include <QPushButton>
-#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace Chromalis;
@@ -23,107 +19,81 @@ using namespace Chromalis;
 class TestAide : public QObject {
     Q_OBJECT
     std::unique_ptr<support::Environnement> env;
-    QTemporaryDir programme;
+    std::unique_ptr<QTemporaryDir> programme;
 
 private slots:
     void init()
     {
         env = std::make_unique<support::Environnement>();
-        const QString dossier = programme.path();
-        platform::setAppPathHook([dossier] { return dossier; });
+        programme = std::make_unique<QTemporaryDir>();
+        platform::setAppPathHook([d = programme->path()] { return d; });
     }
     void cleanup()
     {
         if (frmAide::ouverte())
             frmAide::ouverte()->close();
         env.reset();
-        QDir(programme.path()).removeRecursively();
-        QDir().mkpath(programme.path());
+        programme.reset();
     }
 
     void F1_data()
     {
-        QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<bool>("bureau");
-        QTest::addColumn<bool>("aideInterne");
-        QTest::addColumn<QString>("message");
-        const QString illisible = QStringLiteral("Erreur lors de l'ouverture du fichier d'aide.");
-        const QString absente = QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé.");
-        QTest::newRow("bureau") << "principale" << "page" << true << false << "";
-        QTest::newRow("sans bureau") << "principale" << "page" << false << true << "";
-        QTest::newRow("fin, sans bureau") << "fin" << "page" << false << true << "";
-        QTest::newRow("scores, sans bureau") << "scores" << "page" << false << true << "";
-        QTest::newRow("page illisible") << "principale" << "dossier" << false << false << illisible;
-        QTest::newRow("fin, page illisible") << "fin" << "dossier" << false << false << illisible;
-        QTest::newRow("page absente") << "principale" << "" << true << false << absente;
-        QTest::newRow("scores, page absente") << "scores" << "" << true << false << absente;
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("attendu");
+        const char* illisible = "ouvre aide.htm | Erreur lors de l'ouverture du fichier d'aide.";
+        const char* absente = "Le fichier d'aide [aide.htm] n'a pas été trouvé";
+        // The help in the game's window, modal (2) above a modal window; an outside link, then Escape.
+        const QString aide = QStringLiteral("ouvre aide.htm | Aide de Chromalis%1 | Aide Rouge | pion | "
+                                            "https://www.ventaroc.example/ | fermée");
+        QTest::newRow("bureau") << "principale page bureau" << "ouvre aide.htm";
+        QTest::newRow("sans bureau") << "principale page" << aide.arg(0);
+        QTest::newRow("fin, sans bureau") << "fin page" << aide.arg(2);
+        QTest::newRow("scores, sans bureau") << "scores page" << aide.arg(2);
+        QTest::newRow("page illisible") << "principale dossier" << illisible;
+        QTest::newRow("fin, page illisible") << "fin dossier" << illisible;
+        QTest::newRow("page absente") << "principale bureau" << absente;
+        QTest::newRow("scores, page absente") << "scores bureau" << absente;
     }
+    // F1 goes through each window's QWindow, where the keyboard delivers it. The help window draws
+    // the page's pegs as pictures.
     void F1()
     {
-        QFETCH(QString, fenetre);
-        QFETCH(QString, page);
-        QFETCH(bool, bureau);
-        QFETCH(bool, aideInterne);
-        QFETCH(QString, message);
-        const QString chemin = programme.filePath(QStringLiteral("aide.htm"));
-        if (page == QLatin1String("page")) {
-            QFile f(chemin);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<html><head><title>t</title></head><body><h1>Aide</h1>"
-                    "<p>Rouge <span class=\"pion R\"></span>, libre <span class=\"fiche libre\"></span></p>"
-                    "<p><a href=\"#fin\">fin</a> <a href=\"https://www.ventaroc.example/\">site</a></p>"
-                    "<h2 id=\"fin\">Fin</h2></body></html>");
-        } else if (page == QLatin1String("dossier")) {
-            // It exists, but nothing can read it as a page.
-            QVERIFY(QDir().mkpath(chemin));
-        }
-        env->shellAccepte = bureau;
-        instance<frmSplash>();
-        QCoreApplication::processEvents();
-        frmChromalis* principale = instance<frmChromalis>();
-        principale->show();
-        QWidget* cible = principale->cmdQuitter;
-        if (fenetre != QLatin1String("principale")) {
-            QWidget* w = fenetre == QLatin1String("fin") ? static_cast<QWidget*>(instance<frmFIN>())
-                                                         : instance<frmScores>();
-            // Shown as the game shows them: modal.
-            w->setWindowModality(Qt::ApplicationModal);
+        QFETCH(QString, cas);
+        QFETCH(QString, attendu);
+        QFile page(programme->filePath(QStringLiteral("aide.htm")));
+        if (cas.contains(QLatin1String("page")))
+            QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span></p>"));
+        page.close();
+        if (cas.contains(QLatin1String("dossier")))
+            QVERIFY(QDir().mkpath(page.fileName())); // there, but nothing can read it as a page
+        env->shellAccepte = cas.contains(QLatin1String("bureau"));
+        instance<frmSplash>(); // where the game learns its help file's place
+        QWidget* w = instance<frmChromalis>();
+        w->show();
+        if (!cas.startsWith(QLatin1String("principale"))) {
+            w = cas.startsWith(QLatin1String("fin")) ? static_cast<QWidget*>(instance<frmFIN>()) : instance<frmScores>();
+            w->setWindowModality(Qt::ApplicationModal); // as the game shows them
             w->show();
-            QVERIFY(QTest::qWaitForWindowActive(w));
-            cible = QApplication::focusWidget() ? QApplication::focusWidget() : w;
         }
-        cible->setFocus();
-        // Through the window, where the keyboard delivers it (the main window previews keys there).
-        QTest::keyClick(cible->window()->windowHandle(), Qt::Key_F1);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w->windowHandle(), Qt::Key_F1);
 
-        QCOMPARE(env->ouvertures, page.isEmpty() ? QStringList() : QStringList{chemin});
-        QCOMPARE(env->messages().size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
-            QVERIFY(env->messages().first().texte.startsWith(message));
-        frmAide* aide = frmAide::ouverte();
-        QCOMPARE(aide != nullptr, aideInterne);
-        if (!aide)
-            return;
-        QCOMPARE(aide->windowTitle(), QStringLiteral("Aide de Chromalis"));
-        // Above a modal window, the help takes the input itself.
-        QCOMPARE(aide->windowModality(), fenetre == QLatin1String("principale") ? Qt::NonModal : Qt::ApplicationModal);
-        QVERIFY(aide->txtAide->toPlainText().contains(QStringLiteral("Rouge")));
-        // The pegs the page draws with style sheets are pictures here.
-        const QTextImageFormat pion = [&] {
-            for (QTextBlock b = aide->txtAide->document()->begin(); b.isValid(); b = b.next())
-                for (auto it = b.begin(); !it.atEnd(); ++it)
-                    if (it.fragment().charFormat().isImageFormat())
-                        return it.fragment().charFormat().toImageFormat();
-            return QTextImageFormat();
-        }();
-        QVERIFY(!aide->txtAide->document()->resource(QTextDocument::ImageResource, QUrl(pion.name())).value<QImage>().isNull());
-        // A link outside the page goes to the desktop; Escape closes the window.
-        env->ouvertures.clear();
-        emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
-        QCOMPARE(env->ouvertures, QStringList{QStringLiteral("https://www.ventaroc.example/")});
-        QTest::keyClick(aide->txtAide, Qt::Key_Escape);
-        QVERIFY(!frmAide::ouverte());
+        QStringList vu;
+        for (const QString& o : env->ouvertures)
+            vu << QStringLiteral("ouvre ") + QFileInfo(o).fileName();
+        for (const support::Appel& m : env->messages())
+            vu << m.texte.section(QStringLiteral(". "), 0, 0);
+        if (frmAide* aide = frmAide::ouverte()) {
+            const QImage pion = aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl("pion:R?18")).value<QImage>();
+            vu << aide->windowTitle() + QString::number(aide->windowModality())
+               << aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
+               << (aide->txtAide->toHtml().contains(QLatin1String("\"pion:R?18\"")) && !pion.isNull() ? "pion" : "");
+            emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
+            QTest::keyClick(aide->txtAide, Qt::Key_Escape);
+            vu << env->ouvertures.last() << (frmAide::ouverte() ? "ouverte" : "fermée");
+        }
+        QCOMPARE(vu.join(QStringLiteral(" | ")), attendu);
     }
 };
 
