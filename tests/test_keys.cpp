@@ -126,7 +126,7 @@ class TestKeys : public QObject {
         if (f->lblPause->isVisibleTo(f))
             e << QStringLiteral("PAUSE");
         if (f->Width() > 5000)
-            e << QStringLiteral("options=") + f->cboJeu->currentText() + (f->chkTemps->isChecked() ? "+chrono " : " ") + mode_jeu;
+            e << QStringLiteral("options=") + lettre_jeu + lettre_mode + (f->chkTemps->isChecked() ? "+chrono" : "");
         if (f->txtCombi->isVisibleTo(f) && !f->txtCombi->isReadOnly())
             e << QStringLiteral("combi=") + f->txtCombi->text();
         if (estCharge<frmScores>())
@@ -166,7 +166,7 @@ private slots:
         ligne("F3 mail", "", "@QComboBox F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
         ligne("F4 accueil", "Normal", "F4", "", "dlg=frmSplash L1 ZZZZ T4 @Valider la proposition");
         ligne("F5, Maj+F5", "", "@QComboBox F5 F5 S-F5", "", "L1 ZZZZZ T4 @Valider la proposition*");
-        ligne("F6 options", "", "@QComboBox F6", "", "options=Super  @QComboBox*");
+        ligne("F6 options", "", "@QComboBox F6", "", "options=SN @QComboBox*");
         ligne("F7 en jeu", "Normal", "@Quitter F7", "", "L2 ZZZZ T4 @Quitter...*");
         ligne("F7 gagnante, Scores, Oui", "Normal", "$ F7", ". Ret . Ret|Esc", "dlg=frmFIN,frmScores L1 ZZZZ T4 @Valider la proposition vu=Tableau des Scores*,Oui*");
         ligne("F7 sans jeu", "", "@QComboBox F7", "", "@QComboBox*");
@@ -193,7 +193,7 @@ private slots:
         ligne("P sans chrono", "Super", "@Quitter P", "", "L1 ZZZZZ T4 @Valider la proposition*");
         ligne("P chronométrée", "Super chrono", "@Quitter P", "", "L1 ZZZZZ T1 PAUSE @Valider la proposition*");
         ligne("P P chronométrée", "Super chrono", "@Quitter P P", "", "L1 ZZZZZ T34 @Valider la proposition*");
-        ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=Normal+chrono top @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
+        ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
         ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
         ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @E-mail*");
         ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "", "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
