@@ -193,7 +193,7 @@ private slots:
         ligne("P sans chrono", "Super", "@Quitter P", "", "L1 ZZZZZ T4 @Valider la proposition*");
         ligne("P chronométrée", "Super chrono", "@Quitter P", "", "L1 ZZZZZ T1 PAUSE @Valider la proposition*");
         ligne("P P chronométrée", "Super chrono", "@Quitter P P", "", "L1 ZZZZZ T34 @Valider la proposition*");
-        ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
+        ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Down Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
         ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
         ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @E-mail*");
         ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "", "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
