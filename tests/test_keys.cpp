@@ -55,8 +55,7 @@ class TestKeys : public QObject {
         o.initFrom(w);
         return n + (anneau && (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange) ? "*" : "");
     }
-    // What a screen reader hears of the board: holes by place and colour, a judged row by its result
-    // pegs, the palette by its tooltips, the countdown by its percentage.
+    // What a screen reader hears: holes, a judged row, a palette peg, the countdown's percentage.
     void lire(QAccessibleInterface* i)
     {
         static const QRegularExpression lus(QStringLiteral("^(Rangée 1\\b.*|Rangée 2(, trou 1)?|Pion marron|Barre.*)$"));
@@ -207,9 +206,10 @@ private slots:
               "Rangée 1, trou 4=rose,Rangée 1, trou 5=vide,Rangée 1 : 1 noir, 2 blancs=,Rangée 2, trou 1=vide,Rangée 2=,"
               "Barre de chronometrage=5 %,Pion marron=");
     }
-    // Each row: a set-up, real keys into the main window (or the predefined games), and scripts
-    // for each modal window in the order they open ('|' between them). Every window and box takes
-    // the activation as a real one does, so a key handled twice shows in the dialogs seen.
+    // Each row: set-up words (a Normal or Super game, chrono, sansnav: no browser, the solution field
+    // opened, locked (verrou) or hiding RBVJ (secret), the predefined games, colle=: the clipboard),
+    // keys into the window, then a script per modal window in the order they open ('|' between).
+    // Every window and box takes the activation as a real one does: a key handled twice shows.
     void clavier()
     {
         QFETCH(QString, prep);
