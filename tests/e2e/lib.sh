@@ -8,6 +8,7 @@ trap 'echo "ÉCHEC: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
 
 EXE=$1
 ARTEFACTS=$2/$3
+rm -rf "$ARTEFACTS"
 mkdir -p "$ARTEFACTS"
 WORK=$(mktemp -d)
 export XDG_CONFIG_HOME=$WORK/config
@@ -109,6 +110,38 @@ touche() {
 }
 
 vivant() { kill -0 "$1" 2>/dev/null; }
+# Waits up to 5 s for a process to end, or for a window to go.
+fini() { for _ in $(seq 50); do vivant "$1" || return 0; sleep 0.1; done; return 1; }
+disparue() { for _ in $(seq 50); do absente "$1" && return 0; sleep 0.1; done; return 1; }
+
+# Waits for a window, lets it paint and keeps its picture; prints its id.
+dialogue() {
+    local id
+    id=$(attendre_fenetre "$1" 5) || echec "$3"
+    sleep 0.3
+    capture "$2"
+    echo "$id"
+}
+
+# A second copy started beside the game in JEU says so and goes away; the first stays.
+seconde_copie_refusee() {
+    local premier=$JEU refus
+    lancer "$1"
+    refus=$(attendre_fenetre "Information..." 10) || echec "$1: pas de refus de la seconde copie"
+    capture "$1"
+    touche -window "$refus" Return
+    fini "$JEU" || echec "$1: la seconde copie tourne encore"
+    JEU=$premier
+    vivant "$JEU" || echec "$1: la première copie s'est arrêtée"
+}
+
+# Types a password in the box the credit label opens (clicked unless the box is still open).
+mot_de_passe() {
+    local passe
+    absente "Mot de passe" && cliquer "$(ecran_x 4447)" "$(ecran_y 7477)"
+    passe=$(attendre_fenetre "Mot de passe" 5) || echec "le crédit ne demande pas le mot de passe"
+    touche -window "$passe" ctrl+a "$@" Return
+}
 
 # Kills the game outright and waits until the X server has dropped its windows, so that the
 # next start is not mistaken for the dead one.
@@ -132,15 +165,14 @@ zone() {
     import -window root -crop "$3x$4+$1+$2" -depth 8 rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
 }
 
-# Waits for the main window after the start-up window; sets MAIN, OX, OY.
+# Waits for the main window after the start-up window; sets MAIN, OX, OY, LARGEUR.
 attendre_principale() {
     MAIN=$(attendre_fenetre "Ventaroc vous propose:" 15) || echec "la fenêtre principale ne vient pas"
     sleep 0.5
     xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
     origine "$MAIN"
-    local largeur
-    largeur=$(xwininfo -id "$MAIN" | awk '/^  Width:/ { print $2 }')
-    ECHELLE=$(awk -v l="$largeur" 'BEGIN { printf "%g\n", l / 322 }')
+    LARGEUR=$(xwininfo -id "$MAIN" | awk '/^  Width:/ { print $2 }')
+    ECHELLE=$(awk -v l="$LARGEUR" 'BEGIN { printf "%g\n", l / 322 }')
 }
 
 # A point of the main window given in twips of its client area.
