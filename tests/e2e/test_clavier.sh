@@ -6,35 +6,22 @@ source "$(dirname "$0")/lib.sh" "$1" "$2" clavier
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 PY=/usr/bin/python3
 
-# What a screen reader finds in the game: the name and description of every node whose name
-# starts with $1.
+# What a screen reader finds in the game: "name | description" of every node whose name starts with $1.
 lire() {
     "$PY" - "$1" <<'EOF'
 import sys, pyatspi
-def parcourir(n):
-    if n is None:
-        return
-    if n.name.startswith(sys.argv[1]):
-        print(n.name + " | " + n.description)
-    for i in range(n.childCount):
-        parcourir(n.getChildAtIndex(i))
 for app in pyatspi.Registry.getDesktop(0):
     if app is not None and app.name == "Chromalis":
-        parcourir(app)
+        for n in pyatspi.findAllDescendants(app, lambda n: n.name.startswith(sys.argv[1])):
+            print(n.name + " | " + n.description)
 EOF
 }
-
 # The window closes, and a second later it has not come back.
-reste_fermee() {
-    for _ in $(seq 50); do absente "$1" && break; sleep 0.1; done
-    sleep 1
-    absente "$1"
-}
+reste_fermee() { disparue "$1" && sleep 1 && absente "$1"; }
 
 # The accessibility bus is up before the game starts, as it is in a desktop session.
 "$PY" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' 2>/dev/null || echec "pas de bus d'accessibilité"
-lancer clavier
-attendre_principale
+demarrer clavier
 
 # A game started and stopped leaves the focus on "Nouveau jeu", a button: a key it ignores goes
 # on to the window.
@@ -42,9 +29,7 @@ touche F6 F5 F5
 
 # 1. F4 shows the start-up window once: closed by a key, it does not come back.
 touche F4
-accueil=$(attendre_fenetre Chromalis 5) || echec "F4 ne montre pas la fenêtre de démarrage"
-capture 1-f4
-touche -window "$accueil" space
+dialogue Chromalis 1-f4 "F4 ne montre pas la fenêtre de démarrage" space
 reste_fermee Chromalis || echec "F4: la fenêtre de démarrage revient"
 
 # 2. F8 then Esc: the scores window closes and stays closed.
@@ -55,8 +40,7 @@ reste_fermee "CHROMALIS: Tableau des scores" || echec "F8 puis Échap: les score
 
 # 3. Esc then No: the question is asked once.
 touche Escape
-attendre_fenetre Chromalis 5 >/dev/null || echec "Échap ne demande rien"
-capture 3-quitter
+dialogue Chromalis 3-quitter "Échap ne demande rien"
 touche Escape
 reste_fermee Chromalis || echec "Échap puis Non: la question revient"
 vivant "$JEU" || echec "Échap puis Non: le jeu s'est arrêté"
@@ -99,6 +83,8 @@ touche Return
 # The end dialog opens on "Tableau des Scores", which Enter presses. In the scores window, Enter
 # asks for the name and its message puts the focus in the name box; the name, Enter, Esc.
 nommer() {
+    dialogue BRAVO "$2" "pas de BRAVO pour $1"
+    touche Return
     attendre_fenetre "CHROMALIS: Tableau des scores" 5 >/dev/null || echec "Entrée n'ouvre pas les scores"
     touche Return
     attendre_fenetre "Donnée manquante" 5 >/dev/null || echec "Entrée ne demande pas le nom"
@@ -107,22 +93,15 @@ nommer() {
     touche Return Escape
     sleep 0.3
 }
-attendre_fenetre BRAVO 5 >/dev/null || echec "pas de BRAVO après RORB"
-capture 6-bravo
-touche Return
-nommer Clavier
+nommer Clavier 6-bravo
 # Now "Oui" has the focus: Enter starts the next predefined game, NI2 (JVOB), on row 1.
 touche Return
-sleep 0.5
-absente BRAVO || echec "Entrée sur Oui ne ferme pas le dialogue"
-touche J V O B F7
-attendre_fenetre BRAVO 5 >/dev/null || echec "pas de BRAVO après JVOB"
-touche Return
-nommer Second
-capture 7-second-bravo
-touche Escape
+disparue BRAVO || echec "Entrée sur Oui ne ferme pas le dialogue"
 sleep 0.3
-absente BRAVO || echec "Échap ne ferme pas le second dialogue"
+touche J V O B F7
+nommer Second 7-second-bravo
+touche Escape
+disparue BRAVO || echec "Échap ne ferme pas le second dialogue"
 # Both games are recorded with their moves: 2, then 1 (the next game started on row 1).
 grep -Eq '^[12]="?[0-9]+;Clavier;2;' "$INI" || echec "record du premier jeu: $(grep -E '^[0-9]+=' "$INI" | tr '\n' ' ')"
 grep -Eq '^[12]="?[0-9]+;Second;1;' "$INI" || echec "record du second jeu: $(grep -E '^[0-9]+=' "$INI" | tr '\n' ' ')"

@@ -13,13 +13,8 @@ fi
 export E2E_ECRAN=$3x24
 export QT_SCALE_FACTOR=$4
 source "$(dirname "$0")/lib.sh" "$1" "$2" "echelles-$3-x$4"
-H=${3##*x}
 
-lancer jeu
-accueil=$(attendre_fenetre "Chromalis" 10) || echec "pas de fenêtre de démarrage"
-sleep 0.4
-capture 1-accueil
-attendre_principale
+demarrer 1
 
 # Outer height (client plus the frame the window manager draws) against the usable height.
 eval "$(xwininfo -id "$MAIN" | awk '/^  Width:/ { print "CW=" $2 } /^  Height:/ { print "CH=" $2 }')"
@@ -49,33 +44,17 @@ cliquer "$(ecran_x $((4920 + 200)))" "$(ecran_y $((1620 + 960 + 127)))"
 cliquer "$(ecran_x $((4920 + 250)))" "$(ecran_y $((1620 + 1980 + 120)))"
 touche F5
 sleep 0.4
-xdotool mousemove "$(pion_x)" "$(pion_y 0)" mousedown 1
-sleep 0.15
-for i in 1 2 3 4 5 6; do
-    xdotool mousemove "$(( $(pion_x) - 20 * i ))" "$(( $(pion_y 0) + 6 * i ))"
-    sleep 0.05
-done
-sleep 0.3
-capture 2-glisser
-xdotool mousemove "$(trou_x 1)" "$(trou_y 1)"
-sleep 0.1
-xdotool mouseup 1
-sleep 0.3
+glisser "$(pion_x)" "$(pion_y 0)" "$(trou_x 1)" "$(trou_y 1)" 2-glisser
 capture 3-partie
 
 # A lost game: twelve empty rows judged.
 for _ in $(seq 12); do touche F7; done
-perdu=$(attendre_fenetre "PERDU" 5) || echec "pas de dialogue PERDU"
-sleep 0.3
-capture 4-perdu
-touche -window "$perdu" alt+n
+dialogue PERDU 4-perdu "pas de dialogue PERDU" alt+n
 sleep 0.3
 
 # The predefined-games window on its last game.
-cliquer "$(ecran_x 4447)" "$(ecran_y 7477)"
-passe=$(attendre_fenetre "Mot de passe" 5) || echec "le crédit ne demande pas le mot de passe"
-touche -window "$passe" K 4 1 7 Return
-parties=$(attendre_fenetre "Combi No: 1" 5) || echec "la fenêtre des parties ne s'ouvre pas"
+mot_de_passe K 4 1 7
+parties=$(attendre_fenetre "Combi No: /" 5) || echec "la fenêtre des parties ne s'ouvre pas"
 origine "$parties"
 cliquer $((OX + $(px 1100))) $((OY + $(px 4237)))
 touche ctrl+a 6 0 0 Return

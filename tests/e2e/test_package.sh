@@ -6,8 +6,6 @@
 BUILD=$(cd "$(dirname "$1")/.." && pwd)
 source "$(dirname "$0")/lib.sh" "$1" "$2" paquet
 
-command -v cpack >/dev/null || echec "cpack absent"
-[ -f "$BUILD/CPackConfig.cmake" ] || echec "pas de CPackConfig.cmake dans $BUILD"
 cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/paquet" >"$ARTEFACTS/cpack.log" 2>&1 \
     || echec "cpack a échoué (voir $ARTEFACTS/cpack.log)"
 DEB=$(ls "$WORK"/paquet/chromalis_*.deb 2>/dev/null | head -1)
@@ -18,10 +16,9 @@ dpkg-deb --contents "$DEB" >"$ARTEFACTS/contenu.txt"
 [ "$(dpkg-deb -f "$DEB" Package)" = chromalis ] || echec "nom du paquet"
 [ "$(dpkg-deb -f "$DEB" Maintainer)" = "Ventaroc <chromalis@ventaroc.example>" ] || echec "mainteneur"
 depends=$(dpkg-deb -f "$DEB" Depends)
-for lib in libqt6widgets6 libqt6gui6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libstdc++6 qt6-translations-l10n; do
     [[ $depends == *"$lib"* ]] || echec "dépendance $lib absente de: $depends"
 done
-[[ $depends == *qt6-translations-l10n* ]] || echec "les traductions de Qt manquent aux dépendances: $depends"
 [[ $(dpkg-deb -f "$DEB" Recommends) == *xdg-utils* ]] || echec "xdg-utils n'est pas recommandé"
 # The pictures are rendered at build time: QtSvg is a build dependency only.
 [[ $depends != *libqt6svg6* ]] || echec "libqt6svg6 ne sert qu'à la construction: $depends"
@@ -29,10 +26,8 @@ done
 RACINE=$WORK/racine
 dpkg -x "$DEB" "$RACINE"
 ID=example.ventaroc.chromalis
-for f in usr/lib/chromalis/chromalis usr/lib/chromalis/aide.htm \
-         usr/share/applications/$ID.desktop \
-         usr/share/metainfo/$ID.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$ID.svg; do
+for f in usr/lib/chromalis/chromalis usr/lib/chromalis/aide.htm usr/share/applications/$ID.desktop \
+         usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/scalable/apps/$ID.svg; do
     [ -s "$RACINE/$f" ] || echec "$f absent du paquet"
 done
 [ "$(readlink "$RACINE/usr/bin/chromalis")" = ../lib/chromalis/chromalis ] || echec "usr/bin/chromalis n'est pas le lien attendu"
@@ -52,20 +47,11 @@ chmod +x "$WORK/bin/xdg-open"
 export PATH=$WORK/bin:$PATH
 
 EXE=$RACINE/usr/bin/chromalis
-# Starts the installed game (with the PATH given, if any); leaves its main window active in PRINCIPALE.
-demarrer() {
-    PATH=${2:-$PATH} lancer "$1"
-    attendre_fenetre "Chromalis" 10 >/dev/null || echec "$1: le programme installé n'ouvre pas sa fenêtre de démarrage"
-    PRINCIPALE=$(attendre_fenetre "Ventaroc vous propose:" 8) || echec "$1: le programme installé n'ouvre pas sa fenêtre principale"
-    sleep 0.3
-    xdotool windowactivate --sync "$PRINCIPALE" 2>/dev/null || true
-}
 
 # 1. xdg-open takes the page.
 demarrer installe
-capture installe
 # The desktop knows the windows by the class its entry names.
-classe=$(xprop -id "$PRINCIPALE" WM_CLASS | sed 's/.*", "//; s/"$//')
+classe=$(xprop -id "$MAIN" WM_CLASS | sed 's/.*", "//; s/"$//')
 grep -qx "StartupWMClass=$classe" "$RACINE/usr/share/applications/$ID.desktop" \
     || echec "WM_CLASS $classe absent de l'entrée de bureau"
 touche F1
@@ -87,7 +73,7 @@ EOF
 for cas in sans-navigateur sans-xdg-open; do
     chemin=$PATH
     [ $cas = sans-xdg-open ] && chemin=$WORK/sans-xdg
-    demarrer $cas "$chemin"
+    demarrer $cas PATH="$chemin"
     touche F1
     attendre_fenetre "Aide de Chromalis" 5 >/dev/null || { capture $cas; echec "$cas: F1 ne montre pas l'aide"; }
     sleep 0.5

@@ -4,6 +4,15 @@
 # with the error box, nothing stored before is lost, and a second copy is still refused.
 source "$(dirname "$0")/lib.sh" "$1" "$2" pannes
 
+# Makes a folder and what it holds unwritable, even for root (immutable flag).
+proteger() {
+    if [ "$(id -u)" = 0 ]; then
+        chattr -R +i "$1" || echec "chattr +i impossible ici: le dossier ne peut pas être protégé"
+    else
+        chmod -R a-w "$1"
+    fi
+}
+
 # 0. No display: one French line naming the variables, exit code 1.
 for ecran in "" ":4242"; do
     code=0
@@ -15,10 +24,7 @@ done
 
 # The box that tells, over the board, where the set-aside file is kept.
 avis_mise_de_cote() {
-    avis=$(attendre_fenetre "Chromalis" 5) || echec "$1: le joueur n'est pas prévenu"
-    sleep 0.3
-    capture "$1-avis"
-    touche -window "$avis" Return
+    dialogue Chromalis "$1-avis" "$1: le joueur n'est pas prévenu" Return
     absente "Chromalis" || echec "$1: l'avis ne se ferme pas"
 }
 
@@ -26,16 +32,9 @@ avis_mise_de_cote() {
 # of a game outside the tables: the game goes on.
 gagner_sans_pouvoir_noter() {
     gagner_NI1
-    erreur=$(attendre_fenetre "Erreur" 5) || echec "$1: pas de message d'erreur pour le score"
-    sleep 0.3
-    capture "$1-erreur"
-    touche -window "$erreur" Return
-    bravo=$(attendre_fenetre "BRAVO" 5) || echec "$1: pas de BRAVO après l'erreur"
-    sleep 0.3
-    capture "$1-bravo"
-    touche -window "$bravo" alt+n
-    sleep 0.3
-    absente "BRAVO" || echec "$1: Non ne ferme pas le dialogue"
+    dialogue Erreur "$1-erreur" "$1: pas de message d'erreur pour le score" Return
+    dialogue BRAVO "$1-bravo" "$1: pas de BRAVO après l'erreur" alt+n
+    disparue BRAVO || echec "$1: Non ne ferme pas le dialogue"
     vivant "$JEU" || echec "$1: le jeu s'est arrêté"
 }
 
@@ -116,12 +115,7 @@ else
     attendre_principale
     gagner_sans_pouvoir_noter plein
     cmp -s "$WORK/soixante.ini" "$INI" || echec "plein: le fichier des scores a changé"
-    lancer plein-seconde
-    refus=$(attendre_fenetre "Information..." 10) || echec "plein: une seconde copie n'est pas refusée"
-    touche -window "$refus" Return
-    for _ in $(seq 50); do vivant "$JEU" || break; sleep 0.1; done
-    vivant "$JEU" && echec "plein: la seconde copie tourne encore"
-    JEU=${PIDS[-2]}
+    seconde_copie_refusee plein-seconde
     arreter
     [ "$(ls "$PLEIN")" = "$(printf 'Chromalis.ini\nbourre\nchromalis.lock')" ] || echec "plein: $(ls "$PLEIN")"
     umount -l "$PLEIN"

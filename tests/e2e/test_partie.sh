@@ -5,14 +5,8 @@
 source "$(dirname "$0")/lib.sh" "$1" "$2" partie
 OUTIL_COLLE=$(dirname "$EXE")/presse_papiers
 
-# 1. The start-up window alone, then the main window alone after three seconds.
-lancer premier
-attendre_fenetre "Chromalis" 10 >/dev/null || echec "pas de fenêtre de démarrage"
-sleep 0.5
-capture 1-accueil
-absente "Ventaroc vous propose:" || echec "la fenêtre principale est déjà là"
-attendre_principale
-absente "Chromalis" || echec "la fenêtre de démarrage reste ouverte"
+# 1. The start-up window alone, then the main window alone, 322 pixels wide at scale 1.
+demarrer 1
 capture 2-principale
 [ "$LARGEUR" = 322 ] || echec "largeur $LARGEUR au lieu de 322 pixels sur un écran de 1024x768"
 grep -q '^OK=OUI' "$INI" || echec "marqueur OUI absent de $INI"
@@ -21,8 +15,7 @@ seconde_copie_refusee 3-seconde-copie
 
 # 2. The close box asks; No keeps the game.
 wmctrl -c "Ventaroc vous propose:"
-question=$(dialogue Chromalis 4-confirmation "pas de confirmation à la fermeture")
-touche -window "$question" alt+n
+dialogue Chromalis 4-confirmation "pas de confirmation à la fermeture" alt+n
 sleep 0.5
 vivant "$JEU" || echec "Non a fermé le jeu"
 attendre_fenetre "Ventaroc vous propose:" 2 >/dev/null || echec "la fenêtre principale a disparu"
@@ -31,11 +24,11 @@ attendre_fenetre "Ventaroc vous propose:" 2 >/dev/null || echec "la fenêtre pri
 # games beside the board, a window Alt+F4 cannot close; a second click on the credit hides it.
 xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
 mot_de_passe k 4 1 7
-erreur=$(attendre_fenetre "Désolé" 5) || echec "un mot de passe en minuscules est accepté"
-touche -window "$erreur" Return
+dialogue "Désolé" 5-refus "un mot de passe en minuscules est accepté" Return
 absente "Combi No: /" || echec "la fenêtre des parties s'ouvre avec un mauvais mot de passe"
 mot_de_passe K 4 1 7
-parties=$(dialogue "Combi No: /" 5-revele "la fenêtre des parties ne s'ouvre pas")
+dialogue "Combi No: /" 6-revele "la fenêtre des parties ne s'ouvre pas"
+parties=$FENETRE
 x_parties=$(xwininfo -id "$parties" | awk '/Absolute upper-left X/ { print $4 }')
 [ "$x_parties" -ge $((OX + LARGEUR)) ] || echec "la fenêtre des parties couvre le plateau ($x_parties < $OX + $LARGEUR)"
 touche -window "$parties" alt+F4
@@ -44,37 +37,32 @@ attendre_fenetre "Combi No: /" 2 >/dev/null || echec "Alt+F4 ferme la fenêtre d
 xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
 cliquer "$(ecran_x 4447)" "$(ecran_y 7477)"
 disparue "Combi No: /" || echec "un second clic sur le crédit ne cache pas la fenêtre des parties"
-capture 6-cache
+capture 7-cache
 
 # 4. A game won with drags; its record takes a 1 MB name pasted with real keys, stored whole and
 # shown, and the scores window still answers Esc.
 gagner_NI1
 ouvrir_saisie
-capture 7-saisie-du-nom
+capture 8-saisie-du-nom
 grep -Eq '^1="?[0-9]+;votre nom \?;1;' "$INI" || echec "pas de record provisoire dans $INI"
 coproc COLLE { exec "$OUTIL_COLLE" 1048576 "Nom tres long "; }
 PIDS+=("$COLLE_PID")
 read -r -t 10 pret <&"${COLLE[0]}" || echec "le presse-papiers ne se prépare pas"
 [ "$pret" = pret ] || echec "presse-papiers: $pret"
-debut=$(date +%s%N)
 touche ctrl+v Return
 nom_stocke() { awk -F';' '/^\[/ { s = $0 } s == "[NI]" && /^1=/ { print $2 }' "$INI"; }
 for _ in $(seq 300); do [ "$(nom_stocke | wc -c)" -gt 1048576 ] && break; sleep 0.1; done
-ecrit=$(( ($(date +%s%N) - debut) / 1000000 ))
 nom=$(nom_stocke)
 [ ${#nom} = 1048576 ] || echec "le nom stocké fait ${#nom} caractères, pas 1048576"
 [ "${nom:0:28}" = "Nom tres long Nom tres long " ] || echec "le nom stocké commence par ${nom:0:28}"
-capture 8-nom-colle
-debut=$(date +%s%N)
+capture 9-nom-colle
 touche -window "$SCORES" Escape
 disparue "CHROMALIS: Tableau des scores" || echec "la fenêtre des scores ne répond plus à Échap"
-echo "nom de 1 Mo: collé et stocké en $ecrit ms, fenêtre fermée en $(( ($(date +%s%N) - debut) / 1000000 )) ms"
 kill "$COLLE_PID" 2>/dev/null || true
-bravo=$(attendre_fenetre BRAVO 5) || echec "le dialogue BRAVO a disparu"
-touche -window "$bravo" alt+n
+dialogue BRAVO 10-bravo "le dialogue BRAVO a disparu" alt+n
 disparue BRAVO || echec "Non ne ferme pas le dialogue"
 voir_table_NI
-capture 9-nom-affiche
+capture 11-nom-affiche
 nom_en_ligne_1 || echec "le nom de 1 Mo n'est pas affiché"
 touche Escape
 vivant "$JEU" || echec "le jeu s'est arrêté"
@@ -82,8 +70,7 @@ arreter
 
 # 5. A name typed, and SIGKILL as soon as it reaches the file: after a restart the record is whole.
 nouveaux_reglages abrupt
-lancer abrupt
-attendre_principale
+demarrer abrupt
 gagner_NI1
 ouvrir_saisie
 xdotool type --delay 30 "Karl Abrupt"
@@ -91,13 +78,12 @@ xdotool key Return
 for _ in $(seq 500); do grep -q 'Karl Abrupt' "$INI" 2>/dev/null && break; sleep 0.01; done
 arreter
 grep -q 'Karl Abrupt' "$INI" || echec "le nom n'a jamais atteint $INI"
-lancer relance
-attendre_principale
+demarrer relance
 ls "$INI".illisible-* >/dev/null 2>&1 && echec "le fichier a été jugé illisible au redémarrage"
 grep -Eq '^1="?[0-9]+;Karl Abrupt;1;00h00mn[0-9]{2}s;[0-9]{2}/[0-9]{2}/20[0-9]{2};"?$' "$INI" \
     || echec "record incomplet: $(grep '^1=' "$INI")"
 voir_table_NI
-capture 10-apres-redemarrage
+capture 12-apres-redemarrage
 nom_en_ligne_1 || echec "le record n'est pas affiché après le redémarrage"
 touche Escape
 
@@ -109,7 +95,7 @@ cliquer "$(ecran_x 5120)" "$(ecran_y 2677)"
 cliquer "$(ecran_x 5617)" "$(ecran_y 2977)"
 touche Home Return F5
 sleep 0.5
-capture 11-chrono
+capture 13-chrono
 jaune=$(pixel "$(curseur_x)" "$(curseur_y 1)")
 [ "$jaune" != "$(pixel "$(curseur_x)" "$(curseur_y 2)")" ] || echec "pointeur de rangée introuvable"
 for _ in $(seq 80); do [ "$(pixel "$(curseur_x)" "$(curseur_y 2)")" = "$jaune" ] && break; sleep 0.1; done
@@ -120,7 +106,7 @@ barre="$(ecran_x 720) $(ecran_y 7170) 180 20"
 temps="$(ecran_x 600) $(ecran_y 6480) 80 17"
 avant=$(zone $barre)$(zone $temps)
 sleep 2.2
-capture 12-pause
+capture 14-pause
 [ "$(zone $barre)$(zone $temps)" = "$avant" ] || echec "le temps avance pendant la pause"
 touche p
 sleep 2.2
@@ -128,7 +114,6 @@ sleep 2.2
 
 # 7. Esc asks too; Yes ends the program.
 touche -window "$MAIN" Escape
-question=$(dialogue Chromalis 13-quitter "Échap ne demande pas confirmation")
-touche -window "$question" alt+o
+dialogue Chromalis 15-quitter "Échap ne demande pas confirmation" alt+o
 fini "$JEU" || echec "Oui n'a pas fermé le jeu"
 echo "partie: OK"
