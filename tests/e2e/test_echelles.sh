@@ -1,7 +1,6 @@
-# The windows as seen on screens of several sizes and scale factors: the main window takes 55 to
-# 75 % of the screen's height (never more than the screen), centred with its frame; a dragged peg,
-# the lost game's dialog, the predefined-games window and the start-up window are kept as
-# screenshots of each screen.
+# Screens of several sizes and scales: the main window takes 55 to 75 % of the height, never more,
+# centred with its frame; pictures of the start-up window, a dragged peg, a lost game's dialog and
+# the predefined-games window.
 # Usage: test_echelles.sh <chromalis> <artefacts> [screen qt-scale]  (one screen when given)
 set -euo pipefail
 if [ $# -lt 3 ]; then
@@ -25,21 +24,17 @@ part=$((100 * haut / utile))
 echo "écran $3 à x$4: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($part %), échelle $ECHELLE" \
     | tee "$ARTEFACTS/mesure.txt"
 [ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
-# At a scale factor the window cannot meet the share with steps of 0.25 on every screen: there it
-# only has to fit.
+# With a scale factor, steps of 0.25 cannot meet the share on every screen: the window only fits.
 if [ "$4" = 1 ]; then
     [ "$part" -ge 55 ] && [ "$part" -le 75 ] || [ "$ECHELLE" = 1 ] || echec "la fenêtre prend $part % de l'écran"
 fi
-# Centred with its frame: as much room above the title bar as below the window (within a pixel
-# or two of the scale factor, the frame being measured in pixels of the scale).
+# As much room above the title bar as below the window, within pixels of the scale of the frame.
 haut_cadre=$((OY - h))
 bas=$((utile - OY - CH - b))
 [ $((haut_cadre - bas)) -le 4 ] && [ $((bas - haut_cadre)) -le 4 ] || echec "pas centrée: $haut_cadre au-dessus, $bas au-dessous"
 
 # Options shown, Initiation with the chronometer, a game started, a peg being dragged.
-touche F6
-sleep 0.3
-origine "$MAIN"
+afficher_options
 cliquer "$(ecran_x $((4920 + 200)))" "$(ecran_y $((1620 + 960 + 127)))"
 cliquer "$(ecran_x $((4920 + 250)))" "$(ecran_y $((1620 + 1980 + 120)))"
 touche F5
@@ -54,12 +49,10 @@ sleep 0.3
 
 # The predefined-games window on its last game.
 mot_de_passe K 4 1 7
-parties=$(attendre_fenetre "Combi No: /" 5) || echec "la fenêtre des parties ne s'ouvre pas"
-origine "$parties"
+dialogue "Combi No: /" 5-parties "la fenêtre des parties ne s'ouvre pas"
+origine "$FENETRE"
 cliquer $((OX + $(px 1100))) $((OY + $(px 4237)))
 touche ctrl+a 6 0 0 Return
-attendre_fenetre "Combi No: 600" 5 >/dev/null || echec "pas de titre Combi No: 600"
-sleep 0.3
-capture 5-parties
+dialogue "Combi No: 600" 6-partie-600 "pas de titre Combi No: 600"
 vivant "$JEU" || echec "le jeu s'est arrêté"
 echo "échelles $3 x$4: OK"

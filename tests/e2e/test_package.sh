@@ -1,8 +1,6 @@
-# The Debian package as a player receives it: built by CPack from this build folder, unpacked with
-# dpkg -x into a private root, its desktop entry and metainfo valid, and the installed program,
-# started through its bin/ symlink, finding the help page beside its real self. F1 hands
-# lib/chromalis/aide.htm to xdg-open (replaced here by a recorder); when xdg-open fails or is
-# missing, the game shows the page in its own help window.
+# The Debian package built by CPack, unpacked into a private root: its fields, files, desktop entry
+# and metainfo; the program started through bin/ hands its lib/chromalis/aide.htm to xdg-open (a
+# recorder here) on F1, and shows it in its own help window when xdg-open fails or is missing.
 BUILD=$(cd "$(dirname "$1")/.." && pwd)
 source "$(dirname "$0")/lib.sh" "$1" "$2" paquet
 
@@ -55,11 +53,10 @@ classe=$(xprop -id "$MAIN" WM_CLASS | sed 's/.*", "//; s/"$//')
 grep -qx "StartupWMClass=$classe" "$RACINE/usr/share/applications/$ID.desktop" \
     || echec "WM_CLASS $classe absent de l'entrée de bureau"
 touche F1
-for _ in $(seq 50); do [ -s "$WORK/ouvertures" ] && break; sleep 0.1; done
-absente "Erreur" || { capture erreur-aide; echec "aide.htm introuvable pour le programme installé"; }
-[ -s "$WORK/ouvertures" ] || echec "F1 n'a rien ouvert"
-attendu="file://$RACINE/usr/lib/chromalis/aide.htm"
-[ "$(cat "$WORK/ouvertures")" = "$attendu" ] || echec "ouvert: $(cat "$WORK/ouvertures"), attendu: $attendu"
+attendre 5 test -s "$WORK/ouvertures" || true
+absente "Erreur" || echec "aide.htm introuvable pour le programme installé"
+[ "$(cat "$WORK/ouvertures" 2>/dev/null)" = "file://$RACINE/usr/lib/chromalis/aide.htm" ] \
+    || echec "F1 a ouvert «$(cat "$WORK/ouvertures" 2>/dev/null)» au lieu de la page d'aide installée"
 absente "Aide de Chromalis" || echec "la fenêtre d'aide s'ouvre alors que xdg-open a pris la page"
 vivant "$JEU" || echec "le programme installé s'est arrêté"
 arreter
@@ -75,9 +72,7 @@ for cas in sans-navigateur sans-xdg-open; do
     [ $cas = sans-xdg-open ] && chemin=$WORK/sans-xdg
     demarrer $cas PATH="$chemin"
     touche F1
-    attendre_fenetre "Aide de Chromalis" 5 >/dev/null || { capture $cas; echec "$cas: F1 ne montre pas l'aide"; }
-    sleep 0.5
-    capture $cas-aide
+    dialogue "Aide de Chromalis" $cas-aide "$cas: F1 ne montre pas l'aide"
     absente "Chromalis" || echec "$cas: un message s'est ouvert avec l'aide"
     vivant "$JEU" || echec "$cas: le programme installé s'est arrêté"
     arreter
