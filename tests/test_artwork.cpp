@@ -1,18 +1,11 @@
 // The pictures rendered at build time: every listed size matches its SVG drawn now, other sizes
-// are scaled from them, every picture the windows draw was rendered at its exact size, and the
-// eight pegs stay apart without colour.
+// are scaled from them, and the eight pegs stay apart without colour. (That the windows draw only
+// rendered sizes is checked with their texts, at every scale.)
 #include "support/support.h"
 
-#include "game/chromalis.h"
-#include "platform/twips.h"
-#include "windows/controls/PegImage.h"
 #include "windows/controls/artwork.h"
-#include "windows/dialogs/frmFIN.h"
-#include "windows/main/frmChromalis.h"
-#include "windows/main/frmSplash.h"
 
 #include <QPainter>
-#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -148,37 +141,6 @@ private slots:
                         proches << QStringLiteral("%1%2 (%3): %4").arg(lettres[i]).arg(lettres[j]).arg(v - &gris).arg(somme / n, 0, 'f', 1);
                 }
         QVERIFY2(proches.isEmpty(), qPrintable(proches.join(QStringLiteral(", "))));
-    }
-
-    // Every picture on the windows, and every pointer they set, is drawn at a rendered size, at
-    // every window scale and on a screen of twice the density: never scaled, a little blurred.
-    void fenetresAuxTaillesRendues_data()
-    {
-        QTest::addColumn<double>("echelle");
-        QTest::addColumn<int>("dpr");
-        for (const double e : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
-            QTest::newRow(qPrintable(QString::number(e))) << e << 1;
-        QTest::newRow("1, écran x2") << 1.0 << 2;
-    }
-    void fenetresAuxTaillesRendues()
-    {
-        QFETCH(double, echelle);
-        QFETCH(int, dpr);
-        twips::echelle = echelle;
-        const auto remettre = qScopeGuard([] { twips::echelle = 1; });
-        using namespace Chromalis;
-        QList<PegImage*> images = instance<frmSplash>()->findChildren<PegImage*>();
-        images += instance<frmChromalis>()->images() + instance<frmFIN>()->findChildren<PegImage*>();
-        QStringList floues;
-        int vues = 0;
-        for (const PegImage* p : std::as_const(images)) {
-            vues += !p->isHidden() && !p->Picture().isEmpty();
-            if (!p->isHidden() && !p->Picture().isEmpty() && !artwork::prerendu(p->Picture(), p->size() * dpr))
-                floues << p->Picture();
-            if (!p->isHidden() && !p->MouseIcon().isEmpty() && !artwork::prerendu(p->MouseIcon(), QSize(twips::px(360), twips::px(360)) * dpr))
-                floues << p->MouseIcon();
-        }
-        QVERIFY2(floues.isEmpty() && vues > 60, qPrintable(floues.join(u' ')));
     }
 };
 
