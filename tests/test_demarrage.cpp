@@ -1,5 +1,4 @@
-// Start-up: exactly one copy runs, whatever a dead copy left behind and even on a full disk; a
-// store that had to be set aside is told to the player once.
+// Start-up: exactly one copy runs, whatever a dead copy left; a store set aside is told once.
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
 #include "platform/instance.h"
@@ -8,12 +7,10 @@
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmSplash.h"
 
-#include <QApplication>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 using namespace Chromalis;
@@ -23,24 +20,38 @@ using namespace Chromalis;
 static int lancees(int n)
 {
     std::vector<std::unique_ptr<QProcess>> copies(n);
-    QByteArray prets, reponses;
-    for (auto& p : copies)
+    QByteArray sortie;
+    for (auto& p : copies) {
         (p = std::make_unique<QProcess>())->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copie")});
-    for (auto& p : copies)
-        p->waitForReadyRead(10000), prets += p->readLine();
+        p->waitForReadyRead(10000), sortie += p->readLine();
+    }
     for (auto& p : copies)
         p->write("g"), p->waitForBytesWritten();
     for (auto& p : copies)
-        (p->canReadLine() || p->waitForReadyRead(10000)), reponses += p->readLine();
+        (p->canReadLine() || p->waitForReadyRead(10000)), sortie += p->readLine();
     for (auto& p : copies)
         p->closeWriteChannel(), p->waitForFinished(10000);
-    const int n_lancees = int(reponses.count("lancee\n"));
-    return prets == QByteArray("pret\n").repeated(n) && n_lancees + reponses.count("refusee\n") == n ? n_lancees : -1;
+    const bool complet = sortie.startsWith(QByteArray("pret\n").repeated(n)) && sortie.count("lancee\n") + sortie.count("refusee\n") == n;
+    return complet ? int(sortie.count("lancee\n")) : -1;
 }
 
 class TestDemarrage : public QObject {
     Q_OBJECT
     std::unique_ptr<support::Environnement> env;
+
+public:
+    // A copy reduced to its guard: ready, asks at the signal, then holds on until its input closes.
+    TestDemarrage()
+    {
+        if (char c; QCoreApplication::arguments().contains(QStringLiteral("--copie"))) {
+            std::puts("pret"), std::fflush(stdout);
+            if (read(0, &c, 1) == 1)
+                std::puts(platform::AutreInstanceEnCours() ? "refusee" : "lancee"), std::fflush(stdout);
+            while (read(0, &c, 1) > 0) {
+            }
+            std::_Exit(0);
+        }
+    }
 
 private slots:
     void init() { env = std::make_unique<support::Environnement>(); }
@@ -52,14 +63,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("verrou"); // null: no lock file
         QTest::addColumn<int>("disque"); // 1: full, 2: read-only
-        const QByteArray hote = QSysInfo::machineHostName().toUtf8() + "\n";
-        const QByteArray nous = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n";
+        const QByteArray hote = QSysInfo::machineHostName().toUtf8() + "\n", pid = QByteArray::number(QCoreApplication::applicationPid());
         QTest::newRow("neuf") << QByteArray() << 0;
         QTest::newRow("vide") << QByteArray("") << 0;
         QTest::newRow("n'importe quoi") << QByteArray("\x01\xff garbage\n\n-7\n") << 0;
         QTest::newRow("autre machine") << QByteArray("12345\nchromalis\nautre-machine\n") << 0;
         QTest::newRow("pid repris") << "1\nchromalis\n" + hote << 0;
-        QTest::newRow("pid vivant") << QByteArray::number(QCoreApplication::applicationPid()) + "\n" + nous + hote << 0;
+        QTest::newRow("pid vivant") << pid + "\n" + QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()) + "\n" + hote << 0;
         QTest::newRow("plein") << QByteArray() << 1;
         QTest::newRow("lecture seule") << QByteArray() << 2;
     }
@@ -71,15 +81,12 @@ private slots:
             QSKIP("needs root to mount a small tmpfs (CI runs as root)");
         const QString dossier = QFileInfo(platform::cheminVerrou()).absolutePath();
         const QByteArray d = QFile::encodeName(dossier);
-        QDir().mkpath(dossier);
-        QVERIFY(!disque || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0);
+        QVERIFY(QDir().mkpath(dossier) && (!disque || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
         auto demonter = qScopeGuard([&] { disque && umount2(d, MNT_DETACH); });
         QFile f(disque ? dossier + QStringLiteral("/bourre") : platform::cheminVerrou());
         QVERIFY((verrou.isNull() && disque != 1) || (f.open(QIODevice::WriteOnly) && f.write(verrou) == verrou.size()));
         while (disque == 1 && f.write(QByteArray(4096, 'z')) == 4096 && f.flush()) {
         }
-        struct statvfs fs;
-        QVERIFY(statvfs(d, &fs) == 0 && (disque != 1 || fs.f_bavail == 0));
         for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * disque) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
     }
@@ -108,19 +115,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    // A copy reduced to its guard: ready, asks at the signal, then holds on until its input closes.
-    if (char c; argc > 1 && qstrcmp(argv[1], "--copie") == 0) {
-        std::puts("pret"), std::fflush(stdout);
-        if (read(0, &c, 1) == 1)
-            std::puts(platform::AutreInstanceEnCours() ? "refusee" : "lancee"), std::fflush(stdout);
-        while (read(0, &c, 1) > 0) {
-        }
-        return 0;
-    }
-    QApplication application(argc, argv);
-    TestDemarrage t;
-    return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(TestDemarrage)
 #include "test_demarrage.moc"
