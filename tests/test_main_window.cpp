@@ -63,13 +63,14 @@ private slots:
         QTemporaryDir programme;
         const QString dossier = cas.startsWith("racine") ? "/" : programme.path() + (cas.startsWith("dossier/") ? "/" : "");
         platform::setAppPathHook([dossier] { return dossier; });
-        QVERIFY((!aide || QFile(programme.filePath("aide.htm")).open(QIODevice::WriteOnly)) && (store || QDir().mkpath(storage::cheminReglages())));
+        QVERIFY(!aide || QFile(programme.filePath("aide.htm")).open(QIODevice::WriteOnly));
+        QVERIFY(store || QDir().mkpath(storage::cheminReglages()));
         // A second copy is refused with its message, loads nothing, and leaves the first's lock.
         QLockFile autre(platform::cheminVerrou());
         if (cas == "seconde-copie") {
             QVERIFY(QDir().mkpath(QFileInfo(platform::cheminVerrou()).absolutePath()) && autre.tryLock(0));
             instance<frmSplash>(), QCoreApplication::processEvents();
-            QCOMPARE(messages(), QStringList("Le jeu est déja en cours d'utilisation.|Information...|" + QString::number(platform::vbInformation)));
+            QCOMPARE(messages(), QStringList("Le jeu est déja en cours d'utilisation.|Information...|64"));
             QVERIFY(env->finDemandee && autre.isLocked() && !estCharge<frmChromalis>());
             return;
         }
@@ -106,15 +107,15 @@ private slots:
         QTest::mouseClick(s->Label4, Qt::LeftButton);
         QCOMPARE(env->ouvertures, aide ? QStringList{dossier_appli} : QStringList());
         QCOMPARE(messages(), aide ? QStringList() : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
-            "celui-ci doit se trouver dans: " + dossier + "\r\n|Erreur|" + QString::number(platform::vbExclamation)));
+            "celui-ci doit se trouver dans: " + dossier + "\r\n|Erreur|48")); // exclamation
         QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}), QList<bool>({aide, aide, true}));
 
-        for (int tic = 1; fermeture == 0 && tic <= 3; ++tic) {
+        for (int tic = 0; fermeture == 0 && tic < 3; emit s->Timer1.Timer(), ++tic)
             QVERIFY(!f->isVisible());
-            emit s->Timer1.Timer();
-        }
-        fermeture == 1 ? QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(5, 5)) : fermeture == 2 ? QTest::mouseClick(s->Frame1, Qt::LeftButton, {}, QPoint(3, 150))
-            : fermeture == 3 ? QTest::mouseClick(s->imgLogo, Qt::LeftButton) : fermeture == 4 ? QTest::keyClick(s, Qt::Key_A) : void();
+        if (fermeture == 4)
+            QTest::keyClick(s, Qt::Key_A);
+        else if (fermeture > 0)
+            QTest::mouseClick(QList<QWidget*>{s, s->Frame1, s->imgLogo}[fermeture - 1], Qt::LeftButton, {}, QPoint(3, 150));
         QVERIFY((!estCharge<frmSplash>() || emplacement<frmSplash>() != s) && !s->Timer1.Enabled());
         QVERIFY(f->isVisible() && !f->Timer2.Enabled() && instance<frmSplash>()->Label4->isEnabled());
         QCOMPARE(f->windowTitle(), QStringLiteral("Ventaroc vous propose:"));
@@ -124,8 +125,8 @@ private slots:
         env->reponsesMsgBox = {oui ? platform::vbYes : platform::vbNo};
         env->appels.clear();
         cas.contains("bouton") ? QTest::mouseClick(f->cmdQuitter, Qt::LeftButton) : void(f->close());
-        QCOMPARE(messages(), QStringList("Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?|Chromalis|"
-                                         + QString::number(platform::vbYesNo + platform::vbQuestion)));
+        // Yes and No buttons, a question icon.
+        QCOMPARE(messages(), QStringList("Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?|Chromalis|36"));
         QVERIFY(env->finDemandee == oui && f->isVisible() && jeu_en_cours && f->txtCombi->text() == secret);
     }
 
@@ -134,7 +135,8 @@ private slots:
     void echelleDeLEcran()
     {
         QString echelles;
-        for (const QSize ecran : {QSize(1280, 1024), QSize(1920, 1080), QSize(3840, 2160), QSize(1024, 768), QSize(800, 600), QSize(960, 540), QSize(400, 2000)})
+        for (const QSize ecran : {QSize(1280, 1024), QSize(1920, 1080), QSize(3840, 2160), QSize(1024, 768), QSize(800, 600),
+                                  QSize(960, 540), QSize(400, 2000)})
             echelles += QString::number(echelle::choisir(ecran, 30)) + ' ';
         QCOMPARE(echelles, "1.25 1.25 2.5 1 1 0.75 0.75 ");
     }
@@ -170,14 +172,16 @@ private slots:
         int vues = 0;
         const auto verifier = [&](QWidget* fenetre) {
             // The game's icon at every size a window manager asks for; an icon greys on a disabled button.
-            for (const int t : {16, 32, 64})
-                if (const QImage i = fenetre->windowIcon().pixmap(QSize(t, t), 1.0).toImage(); !fenetre->windowIcon().availableSizes().contains(i.size()) || i.size() != QSize(t, t) || qAlpha(i.pixel(t / 2, t / 2)) < 255)
+            for (const QIcon icone = fenetre->windowIcon(); const int t : {16, 32, 64})
+                if (const QImage i = icone.pixmap(QSize(t, t), 1.0).toImage();
+                    !icone.availableSizes().contains(QSize(t, t)) || i.size() != QSize(t, t) || qAlpha(i.pixel(t / 2, t / 2)) < 255)
                     coupes << fenetre->windowTitle() + QStringLiteral(": no icon at %1").arg(t);
             for (QWidget* w : fenetre->findChildren<QWidget*>()) {
                 // Pictures and pointers drawn at a size rendered at build time, never scaled, a little blurred.
                 if (auto* p = qobject_cast<PegImage*>(w); p && p->isVisibleTo(fenetre)) {
                     vues += !p->Picture().isEmpty();
-                    for (const auto& [nom, taille] : {std::pair(p->Picture(), p->size()), std::pair(p->MouseIcon(), QSize(twips::px(360), twips::px(360)))})
+                    const QSize pointeur(twips::px(360), twips::px(360));
+                    for (const auto& [nom, taille] : {std::pair(p->Picture(), p->size()), std::pair(p->MouseIcon(), pointeur)})
                         if (!nom.isEmpty() && !artwork::prerendu(nom, taille))
                             coupes << nom + QStringLiteral(" scaled to %1x%2").arg(taille.width()).arg(taille.height());
                 }
@@ -191,17 +195,19 @@ private slots:
                 if (b) {
                     QStyleOptionButton option;
                     option.initFrom(b), option.text = texte, option.icon = b->icon();
-                    place = b->style()->subElementRect(qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b) ? QStyle::SE_CheckBoxContents
-                                                                                                            : QStyle::SE_PushButtonContents, &option, b);
+                    const bool coche = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+                    place = b->style()->subElementRect(coche ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, b);
                     place.setLeft(place.left() + (b->icon().isNull() ? 0 : qMin(place.height() - 2, twips::px(300)) + 5));
                     drapeaux |= qobject_cast<WrapButton*>(b) ? Qt::TextWordWrap : 0;
-                    if (!b->icon().isNull() && b->icon().pixmap(b->iconSize(), 1.0, QIcon::Disabled).toImage() == b->icon().pixmap(b->iconSize(), 1.0).toImage())
+                    const auto icone = [b](QIcon::Mode m) { return b->icon().pixmap(b->iconSize(), 1.0, m).toImage(); };
+                    if (!b->icon().isNull() && icone(QIcon::Disabled) == icone(QIcon::Normal))
                         coupes << texte + QStringLiteral(": icon not greyed when disabled");
                 }
                 ++vues;
                 const QSize besoin = w->fontMetrics().boundingRect(place, drapeaux, texte).size();
                 if (besoin.height() > place.height() || besoin.width() > place.width())
-                    coupes << QStringLiteral("\"%1\" %2x%3 in %4x%5").arg(texte).arg(besoin.width()).arg(besoin.height()).arg(place.width()).arg(place.height());
+                    coupes << QStringLiteral("\"%1\" %2x%3 in %4x%5").arg(texte).arg(besoin.width()).arg(besoin.height())
+                                  .arg(place.width()).arg(place.height());
                 if (auto* cadre = dynamic_cast<CadreVb*>(w->parentWidget()); cadre && w->y() < cadre->hautBord() + 3)
                     coupes << texte + QStringLiteral(" touches its frame");
                 if (!lettres.contains(QFontInfo(w->font()).family()))
@@ -241,7 +247,8 @@ private slots:
         const auto retirer = qScopeGuard([&] { QCoreApplication::removeTranslator(&traducteur); });
         QVERIFY(QGuiApplication::layoutDirection() == Qt::LeftToRight && !traducteur.charge());
         const auto tr = [](const char* t) { return QCoreApplication::translate("QPlatformTheme", t); };
-        QCOMPARE(QStringList({tr("&Yes"), tr("&No"), tr("Cancel"), tr("Valider")}), QStringList({"&Oui", "&Non", "Annuler", "Valider"}));
+        QCOMPARE(QStringList({tr("&Yes"), tr("&No"), tr("Cancel"), tr("Valider")}),
+                 QStringList({"&Oui", "&Non", "Annuler", "Valider"}));
         QVERIFY(traducteur.charge());
     }
 };
