@@ -112,11 +112,9 @@ private slots:
                 const QImage a = pion(lettres[i]), b = pion(lettres[j]);
                 for (const Vision* v : {&gris, &deuteranopie, &protanopie}) {
                     double somme = 0, n = 0;
-                    for (int k = 0; i < j && k < px * px; ++k) {
-                        if (std::hypot(k % px + 0.5 - px / 2.0, k / px + 0.5 - px / 2.0) > px * 14.0 / 32)
-                            continue;
-                        somme += distance(a.pixel(k % px, k / px), b.pixel(k % px, k / px), *v), ++n;
-                    }
+                    for (int k = 0; i < j && k < px * px; ++k)
+                        if (std::hypot(k % px + 0.5 - px / 2.0, k / px + 0.5 - px / 2.0) <= px * 14.0 / 32)
+                            somme += distance(a.pixel(k % px, k / px), b.pixel(k % px, k / px), *v), ++n;
                     if (n && somme / n < 17)
                         proches << QStringLiteral("%1%2 %3 px (%4): %5").arg(lettres[i]).arg(lettres[j]).arg(px).arg(v - &gris)
                                        .arg(somme / n, 0, 'f', 1);
