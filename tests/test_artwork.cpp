@@ -28,9 +28,9 @@ std::pair<qint64, double> ecart_au_dessin(const QString& nom, const QImage& rend
 // Distance (0-255) of two peg pixels over the board, in grey, or without green (deuteranopia) or red
 // (protanopia) cones: Machado, Oliveira and Fernandes (2009), severity 1, applied in linear RGB.
 using Vision = std::array<std::array<double, 3>, 3>;
-constexpr Vision gris{{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}};
-constexpr Vision deuteranopie{{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}};
-constexpr Vision protanopie{{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}};
+constexpr Vision visions[] = {{{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}}, // grey
+    {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}}, // deuteranopia
+    {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}}}; // protanopia
 double distance(QRgb p, QRgb q, const Vision& m)
 {
     const auto lineaire = [](QRgb p) {
@@ -110,13 +110,13 @@ private slots:
                 const int i = paire / 8, j = paire % 8;
                 const auto pion = [px](QChar l) { return artwork::image(artwork::chemin(QStringLiteral("peg_") + l), QSize(px, px), 1.0); };
                 const QImage a = pion(lettres[i]), b = pion(lettres[j]);
-                for (const Vision* v : {&gris, &deuteranopie, &protanopie}) {
+                for (int v = 0; v < 3; ++v) {
                     double somme = 0, n = 0;
                     for (int k = 0; i < j && k < px * px; ++k)
                         if (std::hypot(k % px + 0.5 - px / 2.0, k / px + 0.5 - px / 2.0) <= px * 14.0 / 32)
-                            somme += distance(a.pixel(k % px, k / px), b.pixel(k % px, k / px), *v), ++n;
+                            somme += distance(a.pixel(k % px, k / px), b.pixel(k % px, k / px), visions[v]), ++n;
                     if (n && somme / n < 17)
-                        proches << QStringLiteral("%1%2 %3 px (%4): %5").arg(lettres[i]).arg(lettres[j]).arg(px).arg(v - &gris)
+                        proches << QStringLiteral("%1%2 %3 px (%4): %5").arg(lettres[i]).arg(lettres[j]).arg(px).arg(v)
                                        .arg(somme / n, 0, 'f', 1);
                 }
             }
