@@ -7,51 +7,42 @@
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmSplash.h"
 
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Chromalis;
 
-// Starts n copies of the game reduced to its guard, lets them ask together (the signal reaches
-// them within microseconds) and counts those that run; -1 when one does not answer.
+// Runs n copies of the guard in children that all ask at one signal and keep what they took until
+// told to end; the number of those that ran, -1 when one did not answer.
 static int lancees(int n)
 {
-    std::vector<std::unique_ptr<QProcess>> copies(n);
-    QByteArray sortie;
-    for (auto& p : copies) {
-        (p = std::make_unique<QProcess>())->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copie")});
-        p->waitForReadyRead(10000), sortie += p->readLine();
+    int signal[2], reponses[2], fin[2];
+    if (pipe(signal) || pipe(reponses) || pipe(fin))
+        return -1;
+    for (int k = 0; k < n; ++k)
+        if (char c; fork() == 0) {
+            close(fin[1]);
+            c = read(signal[0], &c, 1) == 1 && !platform::AutreInstanceEnCours() ? 'l' : 'r';
+            _exit(write(reponses[1], &c, 1) == 1 && read(fin[0], &c, 1) == 0 ? 0 : 1);
+        }
+    int total = write(signal[1], "signal!!", n) == n ? 0 : -1000;
+    close(reponses[1]);
+    for (char c; n-- > 0;)
+        total += read(reponses[0], &c, 1) == 1 ? c == 'l' : -1000;
+    close(fin[1]);
+    while (wait(nullptr) > 0) {
     }
-    for (auto& p : copies)
-        p->write("g"), p->waitForBytesWritten();
-    for (auto& p : copies)
-        (p->canReadLine() || p->waitForReadyRead(10000)), sortie += p->readLine();
-    for (auto& p : copies)
-        p->closeWriteChannel(), p->waitForFinished(10000);
-    const bool complet = sortie.startsWith(QByteArray("pret\n").repeated(n)) && sortie.count("lancee\n") + sortie.count("refusee\n") == n;
-    return complet ? int(sortie.count("lancee\n")) : -1;
+    for (const int fd : {signal[0], signal[1], reponses[0], fin[0]})
+        close(fd);
+    return std::max(total, -1);
 }
 
 class TestDemarrage : public QObject {
     Q_OBJECT
     std::unique_ptr<support::Environnement> env;
-
-public:
-    // A copy reduced to its guard: ready, asks at the signal, then holds on until its input closes.
-    TestDemarrage()
-    {
-        if (char c; QCoreApplication::arguments().contains(QStringLiteral("--copie"))) {
-            std::puts("pret"), std::fflush(stdout);
-            if (read(0, &c, 1) == 1)
-                std::puts(platform::AutreInstanceEnCours() ? "refusee" : "lancee"), std::fflush(stdout);
-            while (read(0, &c, 1) > 0) {
-            }
-            std::_Exit(0);
-        }
-    }
 
 private slots:
     void init() { env = std::make_unique<support::Environnement>(); }
