@@ -40,6 +40,13 @@ static int lancees(int n)
     return std::max(total, -1);
 }
 
+// Writes a file whole (or as much of it as fits), its folder made first.
+static bool ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    return QDir().mkpath(QFileInfo(chemin).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
 class TestDemarrage : public QObject {
     Q_OBJECT
     std::unique_ptr<support::Environnement> env;
@@ -74,10 +81,7 @@ private slots:
         const QByteArray d = QFile::encodeName(dossier);
         QVERIFY(QDir().mkpath(dossier) && (!disque || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
         auto demonter = qScopeGuard([&] { disque && umount2(d, MNT_DETACH); });
-        QFile f(disque ? dossier + QStringLiteral("/bourre") : platform::cheminVerrou());
-        QVERIFY((verrou.isNull() && disque != 1) || (f.open(QIODevice::WriteOnly) && f.write(verrou) == verrou.size()));
-        while (disque == 1 && f.write(QByteArray(4096, 'z')) == 4096 && f.flush()) {
-        }
+        QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
         for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * disque) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
     }
@@ -86,10 +90,7 @@ private slots:
     // start-up window has made way, and only at the start that set it aside.
     void magasinMisDeCoteAnnonce()
     {
-        QDir().mkpath(QFileInfo(storage::cheminReglages()).absolutePath());
-        QFile f(storage::cheminReglages());
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[NN]\n1=100;Zo\xe9;3;00h00mn10s;01/01/2026;\n") > 0);
-        f.close();
+        QVERIFY(ecrire(storage::cheminReglages(), "[NN]\n1=100;Zo\xe9;3;00h00mn10s;01/01/2026;\n"));
         QList<qsizetype> avis;
         for (int demarrage = 0; demarrage < 2; ++demarrage) {
             instance<frmSplash>();
