@@ -1,6 +1,7 @@
 // The end of a game: the dialog's state, and the scoring and ranking of a won game.
 #include "game/chromalis.h"
 #include "game/rules.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "storage/records.h"
 #include "storage/settings.h"
@@ -96,7 +97,7 @@ void Enregistrer_score(const QString& cle)
         }
         ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne,
                                                  instance<frmFIN>()->lblTemps->text(),
-                                                 storage::texte_date(QDate::currentDate()));
+                                                 storage::texte_date(platform::Now().date()));
         i = static_cast<std::int16_t>(storage::inserer_record(QStringLiteral("Chromalis"), cle, ligne_score, points));
         dans_scores = i <= storage::places_par_table;
     } catch (const storage::ErreurStockage& e) {

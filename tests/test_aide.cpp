@@ -1,5 +1,4 @@
-// F1 from each window that takes it: the desktop opens the help page, or the game shows it in
-// its own window when the desktop cannot; a page that cannot be read is reported.
+// F1 from each window: the desktop opens the help page, else the game shows it; a bad page is reported.
 #include "support/support.h"
 
 #include "game/chromalis.h"
@@ -10,120 +9,65 @@
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmSplash.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
+#include <QScopeGuard>
 #include <QTest>
-#include <QPushButton>
-#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace Chromalis;
 
 class TestAide : public QObject {
     Q_OBJECT
-    std::unique_ptr<support::Environnement> env;
-    QTemporaryDir programme;
-
 private slots:
-    void init()
-    {
-        env = std::make_unique<support::Environnement>();
-        const QString dossier = programme.path();
-        platform::setAppPathHook([dossier] { return dossier; });
-    }
-    void cleanup()
-    {
-        if (frmAide::ouverte())
-            frmAide::ouverte()->close();
-        env.reset();
-        QDir(programme.path()).removeRecursively();
-        QDir().mkpath(programme.path());
-    }
-
     void F1_data()
     {
-        QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<bool>("bureau");
-        QTest::addColumn<bool>("aideInterne");
-        QTest::addColumn<QString>("message");
-        const QString illisible = QStringLiteral("Erreur lors de l'ouverture du fichier d'aide.");
-        const QString absente = QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé.");
-        QTest::newRow("bureau") << "principale" << "page" << true << false << "";
-        QTest::newRow("sans bureau") << "principale" << "page" << false << true << "";
-        QTest::newRow("fin, sans bureau") << "fin" << "page" << false << true << "";
-        QTest::newRow("scores, sans bureau") << "scores" << "page" << false << true << "";
-        QTest::newRow("page illisible") << "principale" << "dossier" << false << false << illisible;
-        QTest::newRow("fin, page illisible") << "fin" << "dossier" << false << false << illisible;
-        QTest::newRow("page absente") << "principale" << "" << true << false << absente;
-        QTest::newRow("scores, page absente") << "scores" << "" << true << false << absente;
+        // The answers from the board, the end of a game and the scores; the help in the game's own
+        // window is modal (2) above a modal window, sends an outside link to the desktop, closes on Escape.
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QStringList>("attendu");
+        const QString aide = QStringLiteral("aide.htm | Aide de Chromalis%1 | Aide Rouge | pion | https://www.ventaroc.example/ | fermée");
+        QTest::newRow("bureau") << "page bureau" << QStringList(3, QStringLiteral("aide.htm"));
+        QTest::newRow("sans bureau") << "page" << QStringList{aide.arg(0), aide.arg(2), aide.arg(2)};
+        QTest::newRow("page illisible") << "dossier" << QStringList(3, QStringLiteral("aide.htm | Erreur lors de l'ouverture du fichier d'aide."));
+        QTest::newRow("page absente") << "bureau" << QStringList(3, QStringLiteral("Le fichier d'aide [aide.htm] n'a pas été trouvé"));
     }
+    // F1 goes in through each window's QWindow; the page's pegs, drawn by style sheets, become pictures.
     void F1()
     {
-        QFETCH(QString, fenetre);
-        QFETCH(QString, page);
-        QFETCH(bool, bureau);
-        QFETCH(bool, aideInterne);
-        QFETCH(QString, message);
-        const QString chemin = programme.filePath(QStringLiteral("aide.htm"));
-        if (page == QLatin1String("page")) {
-            QFile f(chemin);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<html><head><title>t</title></head><body><h1>Aide</h1>"
-                    "<p>Rouge <span class=\"pion R\"></span>, libre <span class=\"fiche libre\"></span></p>"
-                    "<p><a href=\"#fin\">fin</a> <a href=\"https://www.ventaroc.example/\">site</a></p>"
-                    "<h2 id=\"fin\">Fin</h2></body></html>");
-        } else if (page == QLatin1String("dossier")) {
-            // It exists, but nothing can read it as a page.
-            QVERIFY(QDir().mkpath(chemin));
-        }
-        env->shellAccepte = bureau;
-        instance<frmSplash>();
-        QCoreApplication::processEvents();
-        frmChromalis* principale = instance<frmChromalis>();
-        principale->show();
-        QWidget* cible = principale->cmdQuitter;
-        if (fenetre != QLatin1String("principale")) {
-            QWidget* w = fenetre == QLatin1String("fin") ? static_cast<QWidget*>(instance<frmFIN>())
-                                                         : instance<frmScores>();
-            // Shown as the game shows them: modal.
-            w->setWindowModality(Qt::ApplicationModal);
+        QFETCH(QString, cas);
+        QFETCH(QStringList, attendu);
+        support::Environnement env;
+        QTemporaryDir programme;
+        const auto fermer = qScopeGuard([] { if (frmAide::ouverte()) frmAide::ouverte()->close(); });
+        platform::setAppPathHook([d = programme.path()] { return d; });
+        QFile f(programme.filePath(QStringLiteral("aide.htm")));
+        QVERIFY(!cas.contains(u"page") || (f.open(QIODevice::WriteOnly) && f.write("<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span>") && f.flush()));
+        QVERIFY(!cas.contains(u"dossier") || QDir().mkpath(f.fileName())); // there, but nothing can read it as a page
+        env.shellAccepte = cas.contains(u"bureau");
+        instance<frmSplash>(); // where the game learns its help file's place
+        for (QWidget* w : QList<QWidget*>{instance<frmChromalis>(), instance<frmFIN>(), instance<frmScores>()}) {
+            env.ouvertures.clear();
+            env.appels.clear();
+            w->setWindowModality(w == instance<frmChromalis>() ? Qt::NonModal : Qt::ApplicationModal); // as the game shows them
             w->show();
+            w->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w));
-            cible = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+            QTest::keyClick(w->windowHandle(), Qt::Key_F1);
+            QStringList vu = QStringList(env.ouvertures).replaceInStrings(programme.path() + u'/', QString());
+            for (const support::Appel& m : env.messages())
+                vu << m.texte.section(QStringLiteral(". "), 0, 0);
+            if (frmAide* aide = frmAide::ouverte()) {
+                const QVariant pion = aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl("pion:R?18"));
+                vu << aide->windowTitle() + QString::number(aide->windowModality())
+                   << aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
+                   << (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion.value<QImage>().isNull() ? "pion" : "");
+                emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
+                QTest::keyClick(aide->txtAide, Qt::Key_Escape);
+                vu << env.ouvertures.last() << (frmAide::ouverte() ? "ouverte" : "fermée");
+            }
+            QCOMPARE(vu.join(QStringLiteral(" | ")), attendu.takeFirst());
+            w->setVisible(w == instance<frmChromalis>());
         }
-        cible->setFocus();
-        // Through the window, where the keyboard delivers it (the main window previews keys there).
-        QTest::keyClick(cible->window()->windowHandle(), Qt::Key_F1);
-
-        QCOMPARE(env->ouvertures, page.isEmpty() ? QStringList() : QStringList{chemin});
-        QCOMPARE(env->messages().size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
-            QVERIFY(env->messages().first().texte.startsWith(message));
-        frmAide* aide = frmAide::ouverte();
-        QCOMPARE(aide != nullptr, aideInterne);
-        if (!aide)
-            return;
-        QCOMPARE(aide->windowTitle(), QStringLiteral("Aide de Chromalis"));
-        // Above a modal window, the help takes the input itself.
-        QCOMPARE(aide->windowModality(), fenetre == QLatin1String("principale") ? Qt::NonModal : Qt::ApplicationModal);
-        QVERIFY(aide->txtAide->toPlainText().contains(QStringLiteral("Rouge")));
-        // The pegs the page draws with style sheets are pictures here.
-        const QTextImageFormat pion = [&] {
-            for (QTextBlock b = aide->txtAide->document()->begin(); b.isValid(); b = b.next())
-                for (auto it = b.begin(); !it.atEnd(); ++it)
-                    if (it.fragment().charFormat().isImageFormat())
-                        return it.fragment().charFormat().toImageFormat();
-            return QTextImageFormat();
-        }();
-        QVERIFY(!aide->txtAide->document()->resource(QTextDocument::ImageResource, QUrl(pion.name())).value<QImage>().isNull());
-        // A link outside the page goes to the desktop; Escape closes the window.
-        env->ouvertures.clear();
-        emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
-        QCOMPARE(env->ouvertures, QStringList{QStringLiteral("https://www.ventaroc.example/")});
-        QTest::keyClick(aide->txtAide, Qt::Key_Escape);
-        QVERIFY(!frmAide::ouverte());
     }
 };
 

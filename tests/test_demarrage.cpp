@@ -1,5 +1,4 @@
-// Start-up: exactly one copy runs, whatever a dead copy left behind and even on a full disk; a
-// store that had to be set aside is told to the player once.
+// Start-up: exactly one copy runs, whatever a dead copy left; a store set aside is told once.
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
 #include "platform/instance.h"
@@ -8,64 +7,45 @@
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmSplash.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
-#include <memory>
 #include <sys/mount.h>
-#include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Chromalis;
 
-namespace {
-// A copy of the game reduced to its guard: says it is ready, asks at the signal, then holds on
-// until its input closes.
-int copie()
+// Runs n copies of the guard in children that all ask at one signal and keep what they took until
+// told to end; the number of those that ran, -1 when one did not answer.
+static int lancees(int n)
 {
-    char c;
-    fputs("pret\n", stdout);
-    fflush(stdout);
-    if (read(0, &c, 1) != 1)
-        return 2;
-    fputs(platform::AutreInstanceEnCours() ? "refusee\n" : "lancee\n", stdout);
-    fflush(stdout);
-    while (read(0, &c, 1) > 0) {
+    int signal[2], reponses[2], fin[2];
+    if (pipe(signal) || pipe(reponses) || pipe(fin))
+        return -1;
+    for (int k = 0; k < n; ++k)
+        if (char c; fork() == 0) {
+            close(fin[1]);
+            c = read(signal[0], &c, 1) == 1 && !platform::AutreInstanceEnCours() ? 'l' : 'r';
+            _exit(write(reponses[1], &c, 1) == 1 && read(fin[0], &c, 1) == 0 ? 0 : 1);
+        }
+    int total = write(signal[1], "signal!!", n) == n ? 0 : -1000;
+    close(reponses[1]);
+    for (char c; n-- > 0;)
+        total += read(reponses[0], &c, 1) == 1 ? c == 'l' : -1000;
+    close(fin[1]);
+    while (wait(nullptr) > 0) {
     }
-    return 0;
+    for (const int fd : {signal[0], signal[1], reponses[0], fin[0]})
+        close(fd);
+    return std::max(total, -1);
 }
 
-// Starts copies together (the signal reaches them within microseconds) and counts those that run.
-int lancees(int n)
+// Writes a file whole (or as much of it as fits), its folder made first.
+static bool ecrire(const QString& chemin, const QByteArray& octets)
 {
-    std::vector<std::unique_ptr<QProcess>> copies;
-    for (int k = 0; k < n; ++k) {
-        copies.push_back(std::make_unique<QProcess>());
-        copies.back()->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copie")});
-    }
-    for (auto& p : copies)
-        if (!p->waitForReadyRead(10000) || p->readLine() != "pret\n")
-            return -1;
-    for (auto& p : copies)
-        p->write("g");
-    for (auto& p : copies)
-        p->waitForBytesWritten();
-    int total = 0;
-    for (auto& p : copies) {
-        if (!p->canReadLine() && !p->waitForReadyRead(10000))
-            return -1;
-        total += p->readLine() == "lancee\n";
-    }
-    for (auto& p : copies) {
-        p->closeWriteChannel();
-        p->waitForFinished(10000);
-    }
-    return total;
+    QFile f(chemin);
+    return QDir().mkpath(QFileInfo(chemin).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
-} // namespace
 
 class TestDemarrage : public QObject {
     Q_OBJECT
@@ -75,101 +55,57 @@ private slots:
     void init() { env = std::make_unique<support::Environnement>(); }
     void cleanup() { env.reset(); }
 
-    void uneSeuleCopieParPaire()
+    // Pairs started in the same instant: one runs, in a fresh folder, whatever a dead copy, another
+    // host or another program left in the lock, in a full folder or a read-only one without a lock.
+    void uneSeuleCopie_data()
     {
-        for (int paire = 0; paire < 50; ++paire)
-            QCOMPARE(lancees(2), 1);
+        QTest::addColumn<QByteArray>("verrou"); // null: no lock file
+        QTest::addColumn<int>("disque"); // 1: full, 2: read-only
+        const QByteArray hote = QSysInfo::machineHostName().toUtf8() + "\n", pid = QByteArray::number(QCoreApplication::applicationPid());
+        QTest::newRow("neuf") << QByteArray() << 0;
+        QTest::newRow("vide") << QByteArray("") << 0;
+        QTest::newRow("n'importe quoi") << QByteArray("\x01\xff garbage\n\n-7\n") << 0;
+        QTest::newRow("autre machine") << QByteArray("12345\nchromalis\nautre-machine\n") << 0;
+        QTest::newRow("pid repris") << "1\nchromalis\n" + hote << 0;
+        QTest::newRow("pid vivant") << pid + "\n" + QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()) + "\n" + hote << 0;
+        QTest::newRow("plein") << QByteArray() << 1;
+        QTest::newRow("lecture seule") << QByteArray() << 2;
     }
-
-    // What a dead copy, another machine or another program left in the lock never blocks a start.
-    void verrouSansCopieVivante_data()
+    void uneSeuleCopie()
     {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::newRow("vide") << QByteArray();
-        QTest::newRow("n'importe quoi") << QByteArray("\x01\xff garbage\n\n-7\n");
-        QTest::newRow("autre machine") << QByteArray("12345\nchromalis\nautre-machine\n");
-        QTest::newRow("pid repris") << "1\nchromalis\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-        // A live process of the same name, as a pid reused by the next start in a fresh namespace.
-        QTest::newRow("pid vivant") << QByteArray::number(QCoreApplication::applicationPid()) + "\n"
-                + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n"
-                + QSysInfo::machineHostName().toUtf8() + "\n";
-    }
-    void verrouSansCopieVivante()
-    {
-        QFETCH(QByteArray, contenu);
-        QDir().mkpath(QFileInfo(platform::cheminVerrou()).absolutePath());
-        QFile verrou(platform::cheminVerrou());
-        QVERIFY(verrou.open(QIODevice::WriteOnly) && verrou.write(contenu) == contenu.size());
-        verrou.close();
-        QCOMPARE(lancees(1), 1);
-        QVERIFY(!platform::AutreInstanceEnCours());
-        QCOMPARE(lancees(1), 0);
-    }
-
-    // No room left, or a folder that cannot be written and holds no lock yet: still one copy.
-    void disquePleinOuFige_data()
-    {
-        QTest::addColumn<bool>("lectureSeule");
-        QTest::newRow("plein") << false;
-        QTest::newRow("lecture seule") << true;
-    }
-    void disquePleinOuFige()
-    {
-        QFETCH(bool, lectureSeule);
-        if (geteuid() != 0)
+        QFETCH(QByteArray, verrou);
+        QFETCH(int, disque);
+        if (disque && geteuid() != 0)
             QSKIP("needs root to mount a small tmpfs (CI runs as root)");
-        const QByteArray dossier = QFile::encodeName(QFileInfo(platform::cheminVerrou()).absolutePath());
-        QDir().mkpath(QString::fromUtf8(dossier));
-        QVERIFY2(mount("tmpfs", dossier, "tmpfs", 0, "size=64k") == 0, strerror(errno));
-        auto demonter = qScopeGuard([&] { umount2(dossier, MNT_DETACH); });
-        if (lectureSeule) {
-            QVERIFY(mount("tmpfs", dossier, "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0);
-        } else {
-            QFile bourre(QString::fromUtf8(dossier) + QStringLiteral("/bourre"));
-            QVERIFY(bourre.open(QIODevice::WriteOnly));
-            while (bourre.write(QByteArray(4096, 'z')) == 4096 && bourre.flush()) {
-            }
-            struct statvfs fs;
-            QVERIFY(statvfs(dossier, &fs) == 0 && fs.f_bavail == 0);
-        }
-        for (int paire = 0; paire < 5; ++paire)
+        const QString dossier = QFileInfo(platform::cheminVerrou()).absolutePath();
+        const QByteArray d = QFile::encodeName(dossier);
+        QVERIFY(QDir().mkpath(dossier) && (!disque || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
+        auto demonter = qScopeGuard([&] { disque && umount2(d, MNT_DETACH); });
+        QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
+        for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * disque) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
     }
 
-    // A damaged store is set aside at start-up, and the player is told where its copy is, once.
+    // A damaged store is set aside; the player is told where its copy is, over the board once the
+    // start-up window has made way, and only at the start that set it aside.
     void magasinMisDeCoteAnnonce()
     {
-        QDir().mkpath(QFileInfo(storage::cheminReglages()).absolutePath());
-        QFile f(storage::cheminReglages());
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[NN]\n1=100;Zo\xe9;3;00h00mn10s;01/01/2026;\n") > 0);
-        f.close();
-        instance<frmSplash>();
-        QTRY_VERIFY(estCharge<frmChromalis>());
-        // Told over the board, once the start-up window has made way for it.
-        QVERIFY(env->messages().isEmpty());
-        instance<frmSplash>()->Form_Click();
-        QTRY_COMPARE(env->messages().size(), 1);
-        const support::Appel avis = env->messages().first();
-        QCOMPARE(avis.style, int(platform::vbInformation));
-        QVERIFY2(avis.texte.contains(storage::cheminReglages() + QStringLiteral(".illisible-")), qPrintable(avis.texte));
-        QVERIFY(QFile::exists(storage::cheminReglages()));
-        support::dechargerFenetres();
-        platform::libererVerrou();
-        storage::oublierCache();
-        instance<frmSplash>();
-        QTRY_VERIFY(estCharge<frmChromalis>());
-        instance<frmSplash>()->Form_Click();
-        QCoreApplication::processEvents();
-        QCOMPARE(env->messages().size(), 1);
+        QVERIFY(ecrire(storage::cheminReglages(), "[NN]\n1=100;Zo\xe9;3;00h00mn10s;01/01/2026;\n"));
+        QList<qsizetype> avis;
+        for (int demarrage = 0; demarrage < 2; ++demarrage) {
+            instance<frmSplash>();
+            QTRY_VERIFY(estCharge<frmChromalis>());
+            avis << env->messages().size();
+            QTest::mouseClick(instance<frmSplash>(), Qt::LeftButton, {}, QPoint(5, 5));
+            QCoreApplication::processEvents();
+            avis << env->messages().size();
+            support::dechargerFenetres(), platform::libererVerrou(), storage::oublierCache();
+        }
+        QCOMPARE(avis, QList<qsizetype>({0, 1, 1, 1}));
+        QCOMPARE(env->messages().first().style, int(platform::vbInformation));
+        QVERIFY(env->messages().first().texte.contains(storage::cheminReglages() + QStringLiteral(".illisible-")));
     }
 };
 
-int main(int argc, char* argv[])
-{
-    if (argc > 1 && qstrcmp(argv[1], "--copie") == 0)
-        return copie();
-    QApplication application(argc, argv);
-    TestDemarrage t;
-    return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(TestDemarrage)
 #include "test_demarrage.moc"

@@ -1,19 +1,17 @@
-// The predefined-games window: the list, selection, both searches, the duplicate check, Modify and
-// the digit filter of the number box.
+// The predefined games, played through the controls: the list and its lock, both searches, Modify,
+// the digit filter, the duplicate check, and the games offered and drawn by the main window.
 #include "support/support.h"
 
 #include "game/chromalis.h"
 #include "game/rules.h"
-#include "platform/dialogs.h"
 #include "windows/dialogs/frmParties.h"
+#include "windows/dialogs/frmParties_liste.h"
 #include "windows/main/frmChromalis.h"
-#include "windows/main/frmSplash.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,41 +21,22 @@
 
 using namespace Chromalis;
 
-using Remplacements = QList<QPair<int, QString>>;
-Q_DECLARE_METATYPE(Remplacements)
+// Actions, one word each: =answer (to the next input box), clicN / doubleN (list entry N), tapeTEXT
+// (over the number box's text), colleTEXT (pasted there), Entrée / pavé (in the box), listeEntrée,
+// Chercher, ChercherNom, Modifier. Then the selection shown (row, caption, number box, game, entry)
+// and every dialog.
+struct Cas { QString actions, vu; QStringList journal; };
+Q_DECLARE_METATYPE(Cas)
 
 namespace {
-// One dialog call as a line, so that a whole exchange is compared at once.
-QString appel(const QString& genre, const QString& titre = {}, const QString& texte = {}, int style = 0,
-              const QString& defaut = {})
-{
-    return QStringList{genre, titre, QString::number(style), texte, defaut}.join(u'|');
-}
-QString info(const QString& texte, const QString& titre)
-{
-    return appel(QStringLiteral("MsgBox"), titre, texte, platform::vbInformation);
-}
-QString demande(const QString& texte, const QString& titre, const QString& defaut = {})
-{
-    return appel(QStringLiteral("InputBox"), titre, texte, 0, defaut);
-}
-QString doublon(const QString& nom, int a, int b)
-{
-    return info(QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %2 ---> %3").arg(nom).arg(a).arg(b),
-                QStringLiteral("Erreur..."));
-}
-// The pairs of the list as shipped, in the order they are reported.
-QStringList doublonsLivres()
-{
-    QStringList l;
-    const QList<std::tuple<const char*, int, int>> paires{
-        {"VBBR", 105, 164}, {"VBBR", 105, 196}, {"RBBJ", 116, 160}, {"RJVR", 122, 148}, {"RRJO", 123, 176},
-        {"RRRO", 140, 141}, {"RBRR", 149, 159}, {"RJBV", 162, 169}, {"VBBR", 164, 196}, {"RJVB", 211, 230},
-        {"RZVJ", 240, 274}, {"BBOO", 262, 278}, {"VRVV", 264, 280}};
-    for (const auto& [nom, a, b] : paires)
-        l << doublon(QLatin1String(nom), a, b);
-    return l;
-}
+QString info(const QString& titre, const QString& texte) { return "MsgBox|" + titre + u'|' + texte; }
+QString trouvee(const QString& c, int n, const QString& nom)
+{ return info("combinaison trouvée", QStringLiteral("Cette combinaison a été trouvée:\n\nCombinaison: %1\nNo: %2\nPartie: %3").arg(c).arg(n).arg(nom)); }
+QString modif(const QString& avant) { return "InputBox|Modification de la combinaison|Entrez la nouvelle valeur de la combinaison:|" + avant; }
+QString regle(const QString& cle, const QString& lettres)
+{ return info("Combinaison non valide", "Une combinaison des parties " + cle + " compte " + lettres + ".\nLa combinaison n'a pas été modifiée."); }
+QString doublon(const char* nom, int a, int b)
+{ return info("Erreur...", QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %2 ---> %3").arg(nom).arg(a).arg(b)); }
 } // namespace
 
 class TestParties : public QObject {
@@ -66,355 +45,196 @@ class TestParties : public QObject {
     frmChromalis* f = nullptr;
     frmParties* p = nullptr;
 
-    QString entree(int n) const { return p->lstParties->item(n - 1)->text(); }
     QStringList journal() const
     {
         QStringList l;
         for (const support::Appel& a : env->appels)
-            l << appel(a.genre, a.titre, a.texte, a.style, a.defaut);
+            l << QStringList{a.genre, a.titre, a.texte, a.defaut}.join(u'|').chopped(a.defaut.isEmpty());
         return l;
+    }
+    QString vu() const
+    {
+        const int k = p->lstParties->currentRow();
+        const QString texte = k < 0 ? QString() : p->lstParties->item(k)->text();
+        return QStringLiteral("%1 %2 %3 %4 %5").arg(k).arg(p->windowTitle(), p->txtNumPartie->text(), p->Label5->text(),
+                                                         k < 0 || parties[k + 1] == texte ? texte : QStringLiteral("≠ table"));
+    }
+    void cliquer(int n, bool deux = false)
+    {
+        QListWidgetItem* it = p->lstParties->item(n - 1);
+        p->lstParties->scrollToItem(it);
+        const QPoint c = p->lstParties->visualItemRect(it).center();
+        QTest::mouseClick(p->lstParties->viewport(), Qt::LeftButton, {}, c);
+        if (deux)
+            QTest::mouseDClick(p->lstParties->viewport(), Qt::LeftButton, {}, c);
+    }
+    int actifs() const
+    {
+        return p->lstParties->isEnabled() + p->txtNumPartie->isEnabled() + p->cmdChercher->isEnabled()
+            + p->cmdChercherNom->isEnabled() + p->cmdIdentique->isEnabled() + p->cmdModifier->isEnabled();
+    }
+    void montrer()
+    {
+        (p = instance<frmParties>())->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p));
+        // Beside the board, on the screen.
+        QVERIFY(!p->frameGeometry().intersects(f->frameGeometry()) && p->screen()->availableGeometry().contains(p->frameGeometry()));
     }
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<support::Environnement>();
-        instance<frmSplash>();
-        f = instance<frmChromalis>();
-        if (QByteArray(QTest::currentTestFunction()) != "construiteAuBesoin")
-            p = instance<frmParties>();
-    }
-    void cleanup()
-    {
-        env.reset();
-        f = nullptr;
-        p = nullptr;
-    }
+    void init() { env = std::make_unique<support::Environnement>(), (f = instance<frmChromalis>())->show(); }
+    void cleanup() { env.reset(); }
 
-    void chargement()
+    // Built on first use, after the board filled the table; a running game locks it whenever it was built.
+    void chargementEtVerrou()
     {
-        QVERIFY(!p->isVisible());
-        QCOMPARE(p->windowTitle(), QStringLiteral("Combi No: /"));
-        QCOMPARE(p->Label5->text(), QStringLiteral("?"));
-        QCOMPARE(p->Label3->text(), QStringLiteral("Total: 600 parties"));
-        QCOMPARE(p->lstParties->count(), 600);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        QVERIFY(jeu_en_cours && !estCharge<frmParties>());
+        f->move(f->screen()->availableGeometry().right() - f->frameGeometry().width(), 0); // no room on its right
+        montrer();
+        QCOMPARE(actifs(), 0);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        QCOMPARE(actifs(), 6);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        QCOMPARE(actifs(), 0);
+        QCOMPARE(vu() + p->Label3->text(), QStringLiteral("-1 Combi No: /  ? Total: 600 parties"));
+        for (QWidget* a : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) // nothing overlaps, every button has its tip
+            for (QWidget* b : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY((a == b || !a->geometry().intersects(b->geometry())) && (!qobject_cast<QPushButton*>(a) || !a->toolTip().isEmpty()));
         for (int n = 1; n <= 600; ++n)
-            QCOMPARE(parties[n], entree(n));
-        QCOMPARE(entree(1), QStringLiteral("RORB"));
-        QCOMPARE(entree(101), QStringLiteral("OJRR"));
-        QCOMPARE(entree(301), QStringLiteral("VROIO"));
-        QCOMPARE(entree(600), QStringLiteral("VNJRV"));
+            QVERIFY2(parties[n] == liste_parties::combinaisons[n - 1] && p->lstParties->item(n - 1)->text() == parties[n]
+                         && rules::combinaison_du_bloc((n - 1) / 100, parties[n]), qPrintable(parties[n]));
     }
 
-    // The window waits for its first use: the board's load fills the table by itself, and a game
-    // started before the window exists still finds it locked.
-    void construiteAuBesoin()
+    // Shown on no entry at all ("Combi No: /", "?"), whatever has the focus.
+    void fenetre_data()
     {
-        QVERIFY(!estCharge<frmParties>());
-        QCOMPARE(parties[1], QStringLiteral("RORB"));
-        QCOMPARE(parties[600], QStringLiteral("VNJRV"));
-        f->cmdNouveau_Click();
-        QVERIFY(jeu_en_cours);
-        QVERIFY(!estCharge<frmParties>());
-        p = instance<frmParties>();
-        const auto controles = {static_cast<QWidget*>(p->lstParties), static_cast<QWidget*>(p->txtNumPartie),
-                                static_cast<QWidget*>(p->cmdChercher), static_cast<QWidget*>(p->cmdChercherNom),
-                                static_cast<QWidget*>(p->cmdIdentique), static_cast<QWidget*>(p->cmdModifier)};
-        for (QWidget* w : controles)
-            QVERIFY(!w->isEnabled());
-        f->cmdNouveau_Click();
-        for (QWidget* w : controles)
-            QVERIFY(w->isEnabled());
+        QTest::addColumn<Cas>("c");
+        const QString depart = QStringLiteral("0 Combi No: 1 1 NI1 RORB"), rien = QStringLiteral("-1 Combi No: /  ? ");
+        const QString hors = info("Erreur", "Entrez un numéro entre 1 et 600");
+        const QString qn = QStringLiteral("InputBox|Partie|Entrez la combinaison de la partie:");
+        const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
+        const QString ni = QStringLiteral("4 lettres parmi R - B - V - J - O - I");
+        const QString s = QStringLiteral("5 lettres parmi R - B - V - J - O - I - N - X");
+        QTest::newRow("clic 101") << Cas{"clic101", "100 Combi No: 101 101 NN1 OJRR", {}};
+        QTest::newRow("clic 437") << Cas{"clic437", "436 Combi No: 437 437 SN37 NJXRI", {}};
+        QTest::newRow("clic 600") << Cas{"clic600", "599 Combi No: 600 600 SE100 VNJRV", {}};
+        QTest::newRow("Chercher vide") << Cas{"tape Chercher", "-1 Combi No: /  ? ", {info("Erreur de saisie", "Entrez un chiffre")}};
+        QTest::newRow("Chercher 0") << Cas{"tape0 Chercher", "-1 Combi No: / 0 ? ", {hors}};
+        QTest::newRow("Chercher 042") << Cas{"tape042 Chercher", "41 Combi No: 42 42 NI42 JRBO", {}};
+        QTest::newRow("Entrée 601") << Cas{"tape601 Entrée", "-1 Combi No: / 601 ? ", {hors}};
+        QTest::newRow("Entrée 201") << Cas{"tape201 Entrée", "200 Combi No: 201 201 NE1 JBVR", {}};
+        QTest::newRow("pavé 600") << Cas{"tape600 pavé", "599 Combi No: 600 600 SE100 VNJRV", {}};
+        QTest::newRow("Entrée dans la liste") << Cas{"tape250 listeEntrée", "249 Combi No: 250 250 NE50 ORRR", {}};
+        QTest::newRow("nom en minuscules") << Cas{"clic600 =rorb ChercherNom", depart, {qn, trouvee("RORB", 1, "NI1")}};
+        QTest::newRow("nom, premier de deux") << Cas{"=JOBV ChercherNom", "16 Combi No: 17 17 NI17 JOBV", {qn, trouvee("JOBV", 17, "NI17")}};
+        QTest::newRow("nom super") << Cas{"=vNjRv ChercherNom", "599 Combi No: 600 600 SE100 VNJRV", {qn, trouvee("VNJRV", 600, "SE100")}};
+        QTest::newRow("nom absent") << Cas{"=rrrr ChercherNom", rien, {qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}};
+        QTest::newRow("nom annulé") << Cas{"ChercherNom", rien, {qn}};
+        QTest::newRow("Modifier sans choix") << Cas{"Modifier", rien, {info("Donnée manquante", "Sélectionnez une combinaison dans la liste.")}};
+        QTest::newRow("Modifier annulé") << Cas{"clic1 Modifier", depart, {modif("RORB")}};
+        QTest::newRow("NI minuscules") << Cas{"clic1 =rrrr Modifier", "0 Combi No: 1 1 NI1 RRRR", {modif("RORB")}};
+        QTest::newRow("NI avec Z") << Cas{"clic100 =RRRZ Modifier", "99 Combi No: 100 100 NI100 JOJR", {modif("JOJR"), regle("NI", ni)}};
+        QTest::newRow("NN double clic") << Cas{"=IIII double101", "100 Combi No: 101 101 NN1 IIII", {modif("OJRR")}};
+        QTest::newRow("NE noir") << Cas{"=RRRN double300", "299 Combi No: 300 300 NE100 RRVB", {modif("RRVB"), regle("NE", ni + ", ou Z pour une place vide")}};
+        QTest::newRow("NE avec Z") << Cas{"clic201 =rzzb Modifier", "200 Combi No: 201 201 NE1 RZZB", {modif("JBVR")}};
+        QTest::newRow("SI avec Z") << Cas{"clic301 =NXNXZ Modifier", "300 Combi No: 301 301 SI1 VROIO", {modif("VROIO"), regle("SI", s)}};
+        QTest::newRow("SN noir et X") << Cas{"clic500 =nxnxr Modifier", "499 Combi No: 500 500 SN100 NXNXR", {modif("OIJNR")}};
+        QTest::newRow("SE inconnue") << Cas{"=ZZZZA double501", "500 Combi No: 501 501 SE1 ZXXVB", {modif("ZXXVB"), regle("SE", s + ", ou Z pour une place vide")}};
+        QTest::newRow("trois chiffres") << Cas{"tape4567", "-1 Combi No: / 456 ? ", {}};
+        QTest::newRow("lettre") << Cas{"tape12a", "-1 Combi No: /  ? ", {q, chiffre}};
+        QTest::newRow("lettre au milieu") << Cas{"tape1x2", "-1 Combi No: / 2 ? ", {q, chiffre}};
+        QTest::newRow("deux signes") << Cas{"tape-/", "-1 Combi No: /  ? ", {q, chiffre, q, chiffre}};
+        QTest::newRow("collé lettre") << Cas{"colle4b", "-1 Combi No: /  ? ", {q, chiffre}};
     }
-
-    // Every predefined game can be won: each entry uses only the length and colours of its block.
-    void chaqueEntreeAppartientASonBloc()
+    void fenetre()
     {
-        for (int k = 0; k < 600; ++k)
-            QVERIFY2(rules::combinaison_du_bloc(k / 100, p->lstParties->item(k)->text()),
-                     qPrintable(QStringLiteral("entrée %1: %2").arg(k + 1).arg(p->lstParties->item(k)->text())));
-    }
-
-    void selection_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("nom");
-        QTest::newRow("1") << 1 << "NI1";
-        QTest::newRow("100") << 100 << "NI100";
-        QTest::newRow("101") << 101 << "NN1";
-        QTest::newRow("201") << 201 << "NE1";
-        QTest::newRow("437") << 437 << "SN37";
-        QTest::newRow("500") << 500 << "SN100";
-        QTest::newRow("600") << 600 << "SE100";
-    }
-    void selection()
-    {
-        QFETCH(int, n);
-        QFETCH(QString, nom);
-        p->lstParties->setCurrentRow(n - 1);
-        QCOMPARE(p->Label5->text(), nom);
-        QCOMPARE(p->windowTitle(), QStringLiteral("Combi No: ") + QString::number(n));
-        QCOMPARE(p->txtNumPartie->text(), QString::number(n));
-        QVERIFY(env->appels.isEmpty());
-    }
-
-    // Chercher by its button, or by Enter anywhere in the window, the list included.
-    void chercherNumero_data()
-    {
-        QTest::addColumn<QString>("par");
-        QTest::addColumn<QString>("saisie");
-        QTest::addColumn<int>("ligne");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("titre");
-        const QString horsListe = QStringLiteral("Entrez un numéro entre 1 et 600");
-        QTest::newRow("vide") << "clic" << "" << -1 << "?" << "Entrez un chiffre" << "Erreur de saisie";
-        QTest::newRow("0") << "clic" << "0" << -1 << "?" << horsListe << "Erreur";
-        QTest::newRow("1") << "clic" << "1" << 0 << "NI1" << "" << "";
-        QTest::newRow("042") << "clic" << "042" << 41 << "NI42" << "" << "";
-        QTest::newRow("600") << "clic" << "600" << 599 << "SE100" << "" << "";
-        QTest::newRow("601") << "clic" << "601" << -1 << "?" << horsListe << "Erreur";
-        QTest::newRow("999") << "clic" << "999" << -1 << "?" << horsListe << "Erreur";
-        QTest::newRow("Entrée") << "Entrée" << "437" << 436 << "SN37" << "" << "";
-        QTest::newRow("pavé") << "pavé" << "600" << 599 << "SE100" << "" << "";
-        QTest::newRow("Entrée, boîte vide") << "Entrée" << "" << -1 << "?" << "Entrez un chiffre" << "Erreur de saisie";
-        QTest::newRow("Entrée, hors liste") << "Entrée" << "700" << -1 << "?" << horsListe << "Erreur";
-        QTest::newRow("Entrée depuis la liste") << "liste" << "250" << 249 << "NE50" << "" << "";
-    }
-    void chercherNumero()
-    {
-        QFETCH(QString, par);
-        QFETCH(QString, saisie);
-        QFETCH(int, ligne);
-        QFETCH(QString, nom);
-        QFETCH(QString, message);
-        QFETCH(QString, titre);
-        p->txtNumPartie->setText(saisie);
-        if (par == QLatin1String("clic"))
-            p->cmdChercher->click();
-        else
-            QTest::keyClick(par == QLatin1String("liste") ? static_cast<QWidget*>(p->lstParties) : p->txtNumPartie,
-                            par == QLatin1String("pavé") ? Qt::Key_Enter : Qt::Key_Return);
-        QCOMPARE(p->lstParties->currentRow(), ligne);
-        QCOMPARE(p->Label5->text(), nom);
-        QCOMPARE(journal(), message.isEmpty() ? QStringList() : QStringList{info(message, titre)});
-        QCOMPARE(p->windowTitle(), QStringLiteral("Combi No: ") + (ligne < 0 ? QStringLiteral("/") : QString::number(ligne + 1)));
-        if (ligne >= 0)
-            QVERIFY(p->lstParties->item(ligne)->isSelected());
-    }
-
-    void chercherCombinaison_data()
-    {
-        QTest::addColumn<QString>("reponse");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("titre");
-        const QString trouvee = QStringLiteral("combinaison trouvée");
-        QTest::newRow("rorb en minuscules")
-            << "rorb" << 1 << "Cette combinaison a été trouvée:\n\nCombinaison: RORB\nNo: 1\nPartie: NI1" << trouvee;
-        // JOBV is entry 17 and entry 126: the first place in list order wins.
-        QTest::newRow("présente dans deux blocs")
-            << "JOBV" << 17 << "Cette combinaison a été trouvée:\n\nCombinaison: JOBV\nNo: 17\nPartie: NI17" << trouvee;
-        QTest::newRow("super")
-            << "vNjRv" << 600 << "Cette combinaison a été trouvée:\n\nCombinaison: VNJRV\nNo: 600\nPartie: SE100"
-            << trouvee;
-        QTest::newRow("absente") << "rrrr" << 0 << "Cette combinaison n'a pas été trouvée." << "Combinaison: RRRR";
-        QTest::newRow("annulé") << "" << 0 << "" << "";
-    }
-    void chercherCombinaison()
-    {
-        QFETCH(QString, reponse);
-        QFETCH(int, n);
-        QFETCH(QString, message);
-        QFETCH(QString, titre);
-        env->reponsesInputBox = {reponse};
-        p->cmdChercherNom->click();
-        QStringList attendu{demande(QStringLiteral("Entrez la combinaison de la partie:"), QStringLiteral("Partie"))};
-        if (!message.isEmpty())
-            attendu << info(message, titre);
-        QCOMPARE(journal(), attendu);
-        QCOMPARE(p->lstParties->currentRow(), n - 1);
-        if (n > 0) {
-            QCOMPARE(p->txtNumPartie->text(), QString::number(n));
-            QCOMPARE(p->windowTitle(), QStringLiteral("Combi No: ") + QString::number(n));
+        QFETCH(Cas, c);
+        montrer();
+        QLineEdit* no = p->txtNumPartie;
+        for (const QString& a : c.actions.split(u' ')) {
+            if (a.startsWith(u'='))
+                env->reponsesInputBox << a.mid(1);
+            else if (a.startsWith("clic") || a.startsWith("double"))
+                cliquer(a.mid(a.indexOf(QRegularExpression("\\d"))).toInt(), a.startsWith("double"));
+            else if (a.startsWith("tape"))
+                no->selectAll(), QTest::keyClicks(no, a.size() > 4 ? a.mid(4) : "\b");
+            else if (a.startsWith("colle")) // as the menu or Ctrl+V do
+                QGuiApplication::clipboard()->setText(a.mid(5)), no->selectAll(), no->paste();
+            else if (a.endsWith("Entrée") || a == "pavé")
+                QTest::keyClick(a == "listeEntrée" ? p->lstParties : static_cast<QWidget*>(no), a == "pavé" ? Qt::Key_Enter : Qt::Key_Return);
+            else
+                QTest::mouseClick(a == "Chercher" ? p->cmdChercher : a == "ChercherNom" ? p->cmdChercherNom : p->cmdModifier, Qt::LeftButton);
         }
+        QCOMPARE(vu(), c.vu);
+        QCOMPARE(journal(), c.journal);
     }
 
-    // The check reads the table the games are drawn from, so replacements count; the same letters
-    // in two blocks are two different games.
+    // Duplicates within a block, in the table the games are drawn from; the same letters in two blocks are two games.
     void doublons_data()
     {
-        QTest::addColumn<Remplacements>("remplacements");
+        QTest::addColumn<QList<int>>("remplaces"); // entry, then the entry whose letters it takes (< 0: letters of its own)
         QTest::addColumn<QStringList>("paires");
-        const QStringList livres = doublonsLivres();
-        QTest::newRow("liste livrée") << Remplacements{} << livres;
-        QStringList sans = livres;
-        sans.removeOne(doublon(QStringLiteral("RRRO"), 140, 141));
-        QTest::newRow("un doublon levé") << Remplacements{{141, QStringLiteral("ZZZZ")}} << sans;
-        QTest::newRow("nouveau dans NI") << Remplacements{{2, QStringLiteral("RORB")}}
-                                         << QStringList{doublon(QStringLiteral("RORB"), 1, 2)} + livres;
-        QTest::newRow("bornes de SE") << Remplacements{{501, QStringLiteral("VNJRV")}}
-                                      << livres + QStringList{doublon(QStringLiteral("VNJRV"), 501, 600)};
-        QTest::newRow("entre deux blocs") << Remplacements{{101, QStringLiteral("RORB")}} << livres;
-        // Each later member of the thirteen pairs gets letters of its own.
-        Remplacements uniques;
+        const QStringList livres{doublon("VBBR", 105, 164), doublon("VBBR", 105, 196), doublon("RBBJ", 116, 160),
+                                 doublon("RJVR", 122, 148), doublon("RRJO", 123, 176), doublon("RRRO", 140, 141),
+                                 doublon("RBRR", 149, 159), doublon("RJBV", 162, 169), doublon("VBBR", 164, 196),
+                                 doublon("RJVB", 211, 230), doublon("RZVJ", 240, 274), doublon("BBOO", 262, 278),
+                                 doublon("VRVV", 264, 280)};
+        QTest::newRow("livrée") << QList<int>{} << livres;
+        QTest::newRow("dans NI") << QList<int>{2, 1} << QStringList{doublon("RORB", 1, 2)} + livres;
+        QTest::newRow("bornes de SE") << QList<int>{501, 600} << livres + QStringList{doublon("VNJRV", 501, 600)};
+        QTest::newRow("deux blocs") << QList<int>{101, 1} << livres;
+        QList<int> uniques;
         for (int n : {164, 196, 160, 148, 176, 141, 159, 169, 230, 274, 278, 280})
-            uniques.append({n, QStringLiteral("Q") + QString::number(n)});
+            uniques << n << -n;
         QTest::newRow("aucun") << uniques << QStringList{};
     }
     void doublons()
     {
-        QFETCH(Remplacements, remplacements);
+        QFETCH(QList<int>, remplaces);
         QFETCH(QStringList, paires);
-        for (const auto& [n, texte] : remplacements)
-            parties[n] = texte;
-        p->cmdIdentique->click();
-        const QString fin = paires.isEmpty()
-            ? QStringLiteral("Aucunes combinaisons identiques n'ont été trouvées...")
-            : QString::number(paires.size()) + QStringLiteral(" combinaisons identiques ont été trouvées.");
-        QCOMPARE(journal(), paires + QStringList{info(fin, QStringLiteral("Fin du contrôle"))});
+        montrer();
+        for (int k = 0; k < remplaces.size(); k += 2)
+            parties[remplaces[k]] = remplaces[k + 1] > 0 ? parties[remplaces[k + 1]] : QString::number(remplaces[k + 1]);
+        QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
+        QCOMPARE(journal(), paires + QStringList{info("Fin du contrôle", paires.isEmpty()
+                     ? QStringLiteral("Aucunes combinaisons identiques n'ont été trouvées...")
+                     : QString::number(paires.size()) + QStringLiteral(" combinaisons identiques ont été trouvées."))});
     }
 
-    void modifierSansSelection()
+    // The main window offers the hundred games of the chosen type and mode, and draws the chosen
+    // one, as replaced in the window when it was ("NN1=RRRR").
+    void jouerPredefinie_data()
     {
-        p->cmdModifier->click();
-        QCOMPARE(journal(), QStringList{info(QStringLiteral("Sélectionnez une combinaison dans la liste."),
-                                             QStringLiteral("Donnée manquante"))});
+        QTest::addColumn<QString>("partie");
+        for (const char* partie : {"NI37", "NN1=RRRR", "NE100", "SI1", "SN50", "SE2=ZZZZZ"})
+            QTest::newRow(partie) << QString(partie);
     }
-
-    void modifier_data()
+    void jouerPredefinie()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("reponse");
-        QTest::addColumn<QString>("garde"); // "" when nothing may change
-        QTest::addColumn<QString>("message");
-        const QString fin = QStringLiteral(".\nLa combinaison n'a pas été modifiée.");
-        const QString ni = QStringLiteral("Une combinaison des parties NI compte 4 lettres parmi R - B - V - J - O - I") + fin;
-        const QString ne = QStringLiteral("Une combinaison des parties NE compte 4 lettres parmi R - B - V - J - O - I, "
-                                          "ou Z pour une place vide") + fin;
-        const QString si = QStringLiteral("Une combinaison des parties SI compte 5 lettres parmi "
-                                          "R - B - V - J - O - I - N - X") + fin;
-        const QString sn = QStringLiteral("Une combinaison des parties SN compte 5 lettres parmi "
-                                          "R - B - V - J - O - I - N - X") + fin;
-        const QString se = QStringLiteral("Une combinaison des parties SE compte 5 lettres parmi "
-                                          "R - B - V - J - O - I - N - X, ou Z pour une place vide") + fin;
-        QTest::newRow("annulé") << 1 << "" << "" << "";
-        QTest::newRow("NI minuscules") << 1 << "rrrr" << "RRRR" << "";
-        QTest::newRow("NI trop court") << 1 << "RRR" << "" << ni;
-        QTest::newRow("NI trop long") << 1 << "RRRRR" << "" << ni;
-        QTest::newRow("NI noir") << 1 << "RRRN" << "" << ni;
-        QTest::newRow("NI vide Z") << 1 << "RRRZ" << "" << ni;
-        QTest::newRow("NI blanc") << 1 << "RR R" << "" << ni;
-        QTest::newRow("NN1") << 101 << "IIII" << "IIII" << "";
-        QTest::newRow("NE avec Z") << 201 << "rzzb" << "RZZB" << "";
-        QTest::newRow("NE noir") << 201 << "RRRN" << "" << ne;
-        QTest::newRow("SI noir et X") << 301 << "nxnxr" << "NXNXR" << "";
-        QTest::newRow("SI vide Z") << 301 << "NXNXZ" << "" << si;
-        QTest::newRow("SN quatre lettres") << 437 << "RBVJ" << "" << sn;
-        QTest::newRow("SE tout vide") << 600 << "zzzzz" << "ZZZZZ" << "";
-        QTest::newRow("SE lettre inconnue") << 600 << "ZZZZA" << "" << se;
-    }
-    void modifier()
-    {
-        QFETCH(int, n);
-        QFETCH(QString, reponse);
-        QFETCH(QString, garde);
-        QFETCH(QString, message);
-        const QString avant = entree(n);
-        p->lstParties->setCurrentRow(n - 1);
-        env->reponsesInputBox = {reponse};
-        p->cmdModifier->click();
-        QStringList attendu{demande(QStringLiteral("Entrez la nouvelle valeur de la combinaison:"),
-                                    QStringLiteral("Modification de la combinaison"), avant)};
-        if (!message.isEmpty())
-            attendu << info(message, QStringLiteral("Combinaison non valide"));
-        QCOMPARE(journal(), attendu);
-        const QString apres = garde.isEmpty() ? avant : garde;
-        QCOMPARE(entree(n), apres);
-        QCOMPARE(parties[n], apres);
-        QCOMPARE(p->lstParties->count(), 600);
-    }
-
-    void doubleClicModifie()
-    {
-        p->lstParties->setCurrentRow(4);
-        env->reponsesInputBox = {QStringLiteral("jjjj")};
-        emit p->lstParties->itemDoubleClicked(p->lstParties->item(4));
-        QCOMPARE(env->appels.size(), 1);
-        QCOMPARE(env->appels.first().genre, QStringLiteral("InputBox"));
-        QCOMPARE(entree(5), QStringLiteral("JJJJ"));
-        QCOMPARE(parties[5], QStringLiteral("JJJJ"));
-    }
-
-    // A replaced NN1 is the secret of every later NN1 game.
-    void partieModifieeJouee()
-    {
-        p->lstParties->setCurrentRow(100);
-        env->reponsesInputBox = {QStringLiteral("RRRR")};
-        p->cmdModifier->click();
-        QCOMPARE(parties[101], QStringLiteral("RRRR"));
-
-        f->show();
-        f->cboJeu->setCurrentText(QStringLiteral("Normal"));
-        f->cboJeu_Click();
-        f->optExpert->setChecked(true);
-        f->optExpert_Click();
-        f->chkPartie->setChecked(true);
-        f->chkPartie_Click();
-        f->cboParties->setCurrentIndex(0);
-        QCOMPARE(partie_choisie, QStringLiteral("NN1"));
-        for (int fois = 0; fois < 2; ++fois) {
-            f->cmdNouveau_Click();
-            QVERIFY(jeu_en_cours);
-            QCOMPARE(f->txtCombi->text(), QStringLiteral("RRRR"));
-            QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: NN1"));
-            f->cmdNouveau_Click();
-            QVERIFY(!jeu_en_cours);
+        QFETCH(QString, partie);
+        const QString cle = partie.left(2), remplace = partie.section(u'=', 1);
+        const int jeu = cle[0] == u'S', mode = QString("INE").indexOf(cle[1]), numero = partie.section(u'=', 0, 0).mid(2).toInt();
+        const int n = 300 * jeu + 100 * mode + numero;
+        if (!remplace.isEmpty()) {
+            montrer();
+            cliquer(n);
+            env->reponsesInputBox = {remplace};
+            QTest::mouseClick(p->cmdModifier, Qt::LeftButton);
         }
-    }
-
-    // Typed key by key, or pasted with Ctrl+V: each refusal beeps, then says so, and empties the box.
-    void chiffres_data()
-    {
-        QTest::addColumn<bool>("colle");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("reste");
-        QTest::addColumn<int>("refus");
-        QTest::newRow("chiffres") << false << "123" << "123" << 0;
-        QTest::newRow("trois au plus") << false << "4567" << "456" << 0;
-        QTest::newRow("retour arrière") << false << "12\b" << "1" << 0;
-        QTest::newRow("lettre à la fin") << false << "12a" << "" << 1;
-        QTest::newRow("lettre au milieu") << false << "1x2" << "2" << 1;
-        QTest::newRow("signe") << false << "-" << "" << 1;
-        QTest::newRow("espace") << false << " 7" << "7" << 1;
-        QTest::newRow("deux lettres") << false << "ab" << "" << 2;
-        QTest::newRow("collé chiffres") << true << "42" << "42" << 0;
-        QTest::newRow("collé lettre") << true << "4b" << "" << 1;
-        QTest::newRow("collé combinaison") << true << "RORB" << "" << 1;
-    }
-    void chiffres()
-    {
-        QFETCH(bool, colle);
-        QFETCH(QString, texte);
-        QFETCH(QString, reste);
-        QFETCH(int, refus);
-        if (colle) {
-            QClipboard* cb = QGuiApplication::clipboard();
-            cb->setText(texte);
-            if (cb->text() != texte)
-                QSKIP("no clipboard on this platform");
-            // Ctrl+V as the keyboard sends it: a control character, not a letter.
-            QKeyEvent v(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
-            QCoreApplication::sendEvent(p->txtNumPartie, &v);
-        } else {
-            QTest::keyClicks(p->txtNumPartie, texte);
-        }
-        QCOMPARE(p->txtNumPartie->text(), reste);
-        QStringList attendu;
-        for (int k = 0; k < refus; ++k)
-            attendu << appel(QStringLiteral("Beep"))
-                    << info(QStringLiteral("Entrez uniquement un chiffre"), QStringLiteral("Erreur de saisie"));
-        QCOMPARE(journal(), attendu);
+        QTest::mouseClick(f->cmdOptions, Qt::LeftButton);
+        f->cboJeu->setCurrentIndex(jeu);
+        QTest::mouseClick(QList<QRadioButton*>{f->optDebutant, f->optExpert, f->optTop}[mode], Qt::LeftButton);
+        QStringList offertes, attendues;
+        for (int k = 0; k < 100; ++k)
+            offertes << f->cboParties->itemText(k), attendues << cle + QString::number(k + 1);
+        QVERIFY(offertes == attendues && f->cboParties->count() == 100);
+        f->chkPartie->setFocus();
+        QTest::keyClick(f->chkPartie, Qt::Key_Space);
+        f->cboParties->setCurrentIndex(numero - 1);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        QCOMPARE(f->lblPartie->text(), "Partie: " + cle + QString::number(numero));
+        QCOMPARE(combinaison, (remplace.isEmpty() ? QString::fromLatin1(liste_parties::combinaisons[n - 1]) : remplace));
     }
 };
 

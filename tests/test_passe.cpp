@@ -1,183 +1,119 @@
-// The hidden solution access: the password, what it reveals, and the change code.
+// The hidden solution access played with mouse and keys: password, what it reveals, the code, hiding it again.
 #include "support/support.h"
-
 #include "game/chromalis.h"
-#include "platform/dialogs.h"
+
 #include "windows/dialogs/frmParties.h"
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmPasse.h"
-#include "windows/main/frmSplash.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace Chromalis;
+
+// Game type (0 Normal, 1 Super), a secret drawn or not; the password, then OK, Annuler, Enter or Esc;
+// the code answered to a key in the revealed field; every dialog; per hole 1 for the right-place
+// cell and 2 for the other, then solution, field, games window; the field after "OOVRJ" ("": locked).
+struct Cas { int jeu; bool partie; QString mot, fin, code; QStringList echange; QString revele, champ; };
+Q_DECLARE_METATYPE(Cas)
 
 class TestPasse : public QObject {
     Q_OBJECT
     std::unique_ptr<support::Environnement> env;
     frmChromalis* f = nullptr;
 
-    void jouer(const QString& type)
+    QString vu() const
     {
-        f->cboJeu->setCurrentText(type);
-        f->cboJeu_Click();
-        f->cmdNouveau_Click();
+        QString s;
+        for (int n = 1; n <= 5; ++n)
+            s += QString::number(f->Label3[n]->isVisibleTo(f) + 2 * f->Label8[n]->isVisibleTo(f));
+        return s + (f->Label5->isVisibleTo(f) ? u'S' : u'-') + (f->txtCombi->isVisibleTo(f) ? u'C' : u'-')
+            + (estCharge<frmParties>() && instance<frmParties>()->isVisible() ? u'P' : u'-');
     }
-    // Clicks the credit label and types this password in the window it opens.
-    void saisirMotDePasse(const QString& mot)
-    {
-        env->dansModal = [mot](QWidget* w) {
-            auto* p = qobject_cast<frmPasse*>(w);
-            if (!p)
-                return;
-            QTest::keyClicks(p->txtPasse, mot);
-            p->cmdOK_Click();
-            // A refused password leaves the window up; Annuler closes it.
-            if (estCharge<frmPasse>() && emplacement<frmPasse>() == p)
-                p->cmdAnnuler_Click();
-        };
-        f->lblTriche_Click();
-    }
-    bool revele() const { return f->Label5->isVisibleTo(f) && f->txtCombi->isVisibleTo(f); }
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<support::Environnement>();
-        instance<frmSplash>();
-        f = instance<frmChromalis>();
-        f->show();
-    }
+    void init() { env = std::make_unique<support::Environnement>(), (f = instance<frmChromalis>())->show(); }
     void cleanup() { env.reset(); }
 
-    void motDePasse_data()
+    void acces_data()
     {
-        QTest::addColumn<QString>("mot");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("titre");
-        QTest::newRow("vide") << "" << "Vous n'avez saisi aucun mot de passe." << "Donnée manquante";
-        QTest::newRow("casse") << "k417" << "Mot de passe non valide." << "Désolé";
-        QTest::newRow("autre") << "K4170" << "Mot de passe non valide." << "Désolé";
-        QTest::newRow("juste") << "K417" << "" << "";
+        QTest::addColumn<Cas>("c");
+        const QString m = QStringLiteral("ShowModal|Mot de passe|frmPasse"), ferme = QStringLiteral("00000---");
+        const QString q = QStringLiteral("InputBox|C'est pas beau|de vouloir tricher comme ça. Ca serait trop facile de pouvoir "
+                                         "changer le résultat à sa guise. Etes-vous bien la seule personne habilité à pouvoir le faire? Oui.. alors, entrez le bon mot de passe:");
+        QTest::newRow("vide") << Cas{1, true, "", "&OK", "", {m, "MsgBox|Donnée manquante|Vous n'avez saisi aucun mot de passe."}, ferme, ""};
+        QTest::newRow("casse") << Cas{1, true, "k417", "Entrée", "", {m, "MsgBox|Désolé|Mot de passe non valide."}, ferme, ""};
+        QTest::newRow("Annuler") << Cas{1, true, "K417", "&Annuler", "", {m}, ferme, ""};
+        QTest::newRow("Esc") << Cas{1, true, "K417", "Esc", "", {m}, ferme, ""};
+        QTest::newRow("Super, code annulé") << Cas{1, true, "K417", "&OK", "", {m, q}, "33333SCP", ""};
+        QTest::newRow("Normal, code faux") << Cas{0, true, "K417", "Entrée", "qf7w", {m, q, "MsgBox|Erreur|Mot de passe non conforme."}, "33330SCP", ""};
+        QTest::newRow("Normal, code juste") << Cas{0, true, "K417", "&OK", "QF7W", {m, q}, "33330SCP", "OOVR"};
+        QTest::newRow("rien de tiré") << Cas{1, false, "K417", "&OK", "QF7W", {m}, "33333SCP", ""};
     }
-    void motDePasse()
+    void acces()
     {
-        QFETCH(QString, mot);
-        QFETCH(QString, message);
-        QFETCH(QString, titre);
-        jouer(QStringLiteral("Super"));
-        saisirMotDePasse(mot);
-        if (message.isEmpty()) {
-            QVERIFY(env->messages().isEmpty());
-            QVERIFY(revele());
-            QCOMPARE(f->Label5->text(), combinaison);
-            QVERIFY(instance<frmParties>()->isVisible());
-        } else {
-            QCOMPARE(env->messages().size(), 1);
-            QCOMPARE(env->messages().first().texte, message);
-            QCOMPARE(env->messages().first().titre, titre);
-            QCOMPARE(env->messages().first().style, int(platform::vbInformation));
-            QVERIFY(!revele());
+        QFETCH(Cas, c);
+        f->cboJeu->setCurrentIndex(c.jeu);
+        if (c.partie) QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        env->dansModal = [c](QWidget* w) {
+            auto* p = static_cast<frmPasse*>(w);
+            QVERIFY((p->frameGeometry().center() - p->screen()->geometry().center()).manhattanLength() <= 8);
+            for (QWidget* a : p->findChildren<QWidget*>()) // laid out with nothing overlapping
+                for (QWidget* b : p->findChildren<QWidget*>())
+                    QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+            QTest::keyClicks(p->txtPasse, c.mot);
+            if (c.fin.startsWith(u'&')) QTest::mouseClick(c.fin == "&OK" ? p->cmdOK : p->cmdAnnuler, Qt::LeftButton);
+            else QTest::keyClick(p->txtPasse, c.fin == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
+            if (!emplacement<frmPasse>().isNull()) { // refused: the window stays, the text in it; Esc closes it
+                QVERIFY(c.echange.size() == 2 && p->txtPasse->text() == c.mot && p->focusWidget() == p->txtPasse
+                        && !p->txtPasse->displayText().contains(u'4')); // typed, hidden
+                QTest::keyClick(p->txtPasse, Qt::Key_Escape);
+                QVERIFY(emplacement<frmPasse>().isNull());
+            }
+        };
+        QTest::mouseClick(f->lblTriche, Qt::LeftButton);
+        QCOMPARE(vu(), c.revele);
+        const QString secret = f->txtCombi->text();
+        if (c.revele != QLatin1String("00000---")) {
+            f->activateWindow(); // back from the games window to the board
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            env->reponsesInputBox = {c.code};
+            QTest::mouseClick(f->txtCombi, Qt::LeftButton);
+            QTest::keyClick(f->txtCombi, 'O');
+            f->txtCombi->selectAll();
+            if (!f->txtCombi->isReadOnly()) QTest::keyClicks(f->txtCombi, QStringLiteral("OOVRJ"));
+            QTest::mouseClick(f->lblTriche, Qt::LeftButton);
+            QVERIFY(vu() == QStringLiteral("00000---") && f->txtCombi->isReadOnly());
         }
-    }
-
-    void cellulesSelonLesTrous_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<int>("cellules");
-        QTest::newRow("normal") << "Normal" << 4;
-        QTest::newRow("super") << "Super" << 5;
-    }
-    void cellulesSelonLesTrous()
-    {
-        QFETCH(QString, type);
-        QFETCH(int, cellules);
-        jouer(type);
-        saisirMotDePasse(QStringLiteral("K417"));
-        for (int n = 1; n <= 5; ++n) {
-            QCOMPARE(f->Label3[n]->isVisibleTo(f), n <= cellules);
-            QCOMPARE(f->Label8[n]->isVisibleTo(f), n <= cellules);
-        }
-        // A second click hides all five of each, the field and the predefined-games window.
-        f->lblTriche_Click();
-        for (int n = 1; n <= 5; ++n) {
-            QVERIFY(!f->Label3[n]->isVisibleTo(f));
-            QVERIFY(!f->Label8[n]->isVisibleTo(f));
-        }
-        QVERIFY(!revele());
-        QVERIFY(!instance<frmParties>()->isVisible());
-    }
-
-    void codeDeChangement_data()
-    {
-        QTest::addColumn<bool>("partie");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<bool>("question");
-        QTest::addColumn<bool>("ouvert");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("champ vide: rien demandé") << false << "QF7W" << false << false << "";
-        QTest::newRow("annulé") << true << "" << true << false << "";
-        QTest::newRow("faux") << true << "qf7w" << true << false << "Mot de passe non conforme.";
-        QTest::newRow("juste") << true << "QF7W" << true << true << "";
-    }
-    void codeDeChangement()
-    {
-        QFETCH(bool, partie);
-        QFETCH(QString, code);
-        QFETCH(bool, question);
-        QFETCH(bool, ouvert);
-        QFETCH(QString, message);
-        if (partie)
-            jouer(QStringLiteral("Normal"));
-        saisirMotDePasse(QStringLiteral("K417"));
-        // The predefined-games window has just come up in front; the player goes back to the board.
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f));
-        env->appels.clear();
-        env->reponsesInputBox = {code};
-        f->txtCombi->setFocus();
-        QTest::keyClick(f->txtCombi, 'R');
-        int questions = 0;
+        QStringList journal;
         for (const support::Appel& a : env->appels)
-            questions += a.genre == QLatin1String("InputBox");
-        QCOMPARE(questions, question ? 1 : 0);
-        QCOMPARE(!f->txtCombi->isReadOnly(), ouvert);
-        QCOMPARE(env->messages().size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty()) {
-            QCOMPARE(env->messages().first().texte, message);
-            QCOMPARE(env->messages().first().titre, QStringLiteral("Erreur"));
-        }
-        if (!ouvert)
-            return;
-        // Open: letters of the game are typed in, and a short secret is refused on leaving.
-        f->txtCombi->selectAll();
-        QTest::keyClicks(f->txtCombi, QStringLiteral("OOV"));
-        QCOMPARE(f->txtCombi->text(), QStringLiteral("OOV"));
-        env->appels.clear();
-        f->cmdNouveau->setFocus(Qt::TabFocusReason);
-        QCOMPARE(env->messages().size(), 1);
-        QCOMPARE(env->messages().first().texte, QStringLiteral("Il manque une lettre dans la combinaison."));
-        QTest::keyClick(f->txtCombi, 'I');
-        QTest::keyClick(f->txtCombi, 'R');
-        QCOMPARE(f->txtCombi->text(), QStringLiteral("OOVI"));
+            journal << a.genre + u'|' + a.titre + u'|' + a.texte;
+        QCOMPARE(journal, c.echange);
+        QCOMPARE(f->txtCombi->text(), c.champ.isEmpty() ? secret : c.champ);
     }
 
-    // The typing limit left by a 4-hole game never cuts the next Super game's secret.
+    // The typing limit the unlocked field took in a 4-hole game never cuts a later Super secret.
     void secretJamaisCoupe()
     {
-        jouer(QStringLiteral("Normal"));
-        saisirMotDePasse(QStringLiteral("K417"));
-        f->lblTriche_Click();
-        f->cmdNouveau_Click();
-        jouer(QStringLiteral("Super"));
-        QCOMPARE(combinaison.size(), 5);
-        QCOMPARE(f->txtCombi->text(), combinaison);
-        QCOMPARE(f->Label5->text(), combinaison);
+        env->dansModal = [](QWidget* w) {
+            QTest::keyClicks(static_cast<frmPasse*>(w)->txtPasse, QStringLiteral("K417"));
+            QTest::keyClick(static_cast<frmPasse*>(w)->txtPasse, Qt::Key_Return);
+        };
+        env->reponsesInputBox = {QStringLiteral("QF7W")};
+        for (int jeu : {0, 1}) {
+            f->cboJeu->setCurrentIndex(jeu);
+            QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+            QCOMPARE(f->txtCombi->text().size(), 4 + jeu);
+            QCOMPARE(f->txtCombi->text(), f->Label5->text());
+            QTest::mouseClick(f->lblTriche, Qt::LeftButton); // revealed
+            QTest::keyClick(f->txtCombi, 'O');              // the code unlocks it
+            QTest::mouseClick(f->lblTriche, Qt::LeftButton); // hidden again
+            QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        }
     }
 };
 

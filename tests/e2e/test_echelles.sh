@@ -1,7 +1,6 @@
-# The windows as seen on screens of several sizes and scale factors: the main window takes 55 to
-# 75 % of the screen's height (never more than the screen), centred with its frame; a dragged peg,
-# the lost game's dialog, the predefined-games window and the start-up window are kept as
-# screenshots of each screen.
+# Screens of several sizes and scales: the main window takes 55 to 75 % of the height, never more,
+# centred with its frame; pictures of the start-up window, a dragged peg, a lost game's dialog and
+# the predefined-games window.
 # Usage: test_echelles.sh <chromalis> <artefacts> [screen qt-scale]  (one screen when given)
 set -euo pipefail
 if [ $# -lt 3 ]; then
@@ -13,13 +12,8 @@ fi
 export E2E_ECRAN=$3x24
 export QT_SCALE_FACTOR=$4
 source "$(dirname "$0")/lib.sh" "$1" "$2" "echelles-$3-x$4"
-H=${3##*x}
 
-lancer jeu
-accueil=$(attendre_fenetre "Chromalis" 10) || echec "pas de fenêtre de démarrage"
-sleep 0.4
-capture 1-accueil
-attendre_principale
+demarrer 1
 
 # Outer height (client plus the frame the window manager draws) against the usable height.
 eval "$(xwininfo -id "$MAIN" | awk '/^  Width:/ { print "CW=" $2 } /^  Height:/ { print "CH=" $2 }')"
@@ -30,57 +24,35 @@ part=$((100 * haut / utile))
 echo "écran $3 à x$4: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($part %), échelle $ECHELLE" \
     | tee "$ARTEFACTS/mesure.txt"
 [ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
-# At a scale factor the window cannot meet the share with steps of 0.25 on every screen: there it
-# only has to fit.
+# With a scale factor, steps of 0.25 cannot meet the share on every screen: the window only fits.
 if [ "$4" = 1 ]; then
     [ "$part" -ge 55 ] && [ "$part" -le 75 ] || [ "$ECHELLE" = 1 ] || echec "la fenêtre prend $part % de l'écran"
 fi
-# Centred with its frame: as much room above the title bar as below the window (within a pixel
-# or two of the scale factor, the frame being measured in pixels of the scale).
+# As much room above the title bar as below the window, within pixels of the scale of the frame.
 haut_cadre=$((OY - h))
 bas=$((utile - OY - CH - b))
 [ $((haut_cadre - bas)) -le 4 ] && [ $((bas - haut_cadre)) -le 4 ] || echec "pas centrée: $haut_cadre au-dessus, $bas au-dessous"
 
 # Options shown, Initiation with the chronometer, a game started, a peg being dragged.
-touche F6
-sleep 0.3
-origine "$MAIN"
+afficher_options
 cliquer "$(ecran_x $((4920 + 200)))" "$(ecran_y $((1620 + 960 + 127)))"
 cliquer "$(ecran_x $((4920 + 250)))" "$(ecran_y $((1620 + 1980 + 120)))"
 touche F5
 sleep 0.4
-xdotool mousemove "$(pion_x)" "$(pion_y 0)" mousedown 1
-sleep 0.15
-for i in 1 2 3 4 5 6; do
-    xdotool mousemove "$(( $(pion_x) - 20 * i ))" "$(( $(pion_y 0) + 6 * i ))"
-    sleep 0.05
-done
-sleep 0.3
-capture 2-glisser
-xdotool mousemove "$(trou_x 1)" "$(trou_y 1)"
-sleep 0.1
-xdotool mouseup 1
-sleep 0.3
+glisser "$(pion_x)" "$(pion_y 0)" "$(trou_x 1)" "$(trou_y 1)" 2-glisser
 capture 3-partie
 
 # A lost game: twelve empty rows judged.
 for _ in $(seq 12); do touche F7; done
-perdu=$(attendre_fenetre "PERDU" 5) || echec "pas de dialogue PERDU"
-sleep 0.3
-capture 4-perdu
-touche -window "$perdu" alt+n
+dialogue PERDU 4-perdu "pas de dialogue PERDU" alt+n
 sleep 0.3
 
 # The predefined-games window on its last game.
-cliquer "$(ecran_x 4447)" "$(ecran_y 7477)"
-passe=$(attendre_fenetre "Mot de passe" 5) || echec "le crédit ne demande pas le mot de passe"
-touche -window "$passe" K 4 1 7 Return
-parties=$(attendre_fenetre "Combi No: /" 5) || echec "la fenêtre des parties ne s'ouvre pas"
-origine "$parties"
+mot_de_passe K 4 1 7
+dialogue "Combi No: /" 5-parties "la fenêtre des parties ne s'ouvre pas"
+origine "$FENETRE"
 cliquer $((OX + $(px 1100))) $((OY + $(px 4237)))
 touche ctrl+a 6 0 0 Return
-attendre_fenetre "Combi No: 600" 5 >/dev/null || echec "pas de titre Combi No: 600"
-sleep 0.3
-capture 5-parties
+dialogue "Combi No: 600" 6-partie-600 "pas de titre Combi No: 600"
 vivant "$JEU" || echec "le jeu s'est arrêté"
 echo "échelles $3 x$4: OK"

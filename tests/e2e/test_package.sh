@@ -1,13 +1,9 @@
-# The Debian package as a player receives it: built by CPack from this build folder, unpacked with
-# dpkg -x into a private root, its desktop entry and metainfo valid, and the installed program,
-# started through its bin/ symlink, finding the help page beside its real self. F1 hands
-# lib/chromalis/aide.htm to xdg-open (replaced here by a recorder); when xdg-open fails or is
-# missing, the game shows the page in its own help window.
+# The Debian package built by CPack, unpacked into a private root: its fields, files, desktop entry
+# and metainfo; the program started through bin/ hands its lib/chromalis/aide.htm to xdg-open (a
+# recorder here) on F1, and shows it in its own help window when xdg-open fails or is missing.
 BUILD=$(cd "$(dirname "$1")/.." && pwd)
 source "$(dirname "$0")/lib.sh" "$1" "$2" paquet
 
-command -v cpack >/dev/null || echec "cpack absent"
-[ -f "$BUILD/CPackConfig.cmake" ] || echec "pas de CPackConfig.cmake dans $BUILD"
 cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/paquet" >"$ARTEFACTS/cpack.log" 2>&1 \
     || echec "cpack a échoué (voir $ARTEFACTS/cpack.log)"
 DEB=$(ls "$WORK"/paquet/chromalis_*.deb 2>/dev/null | head -1)
@@ -18,10 +14,9 @@ dpkg-deb --contents "$DEB" >"$ARTEFACTS/contenu.txt"
 [ "$(dpkg-deb -f "$DEB" Package)" = chromalis ] || echec "nom du paquet"
 [ "$(dpkg-deb -f "$DEB" Maintainer)" = "Ventaroc <chromalis@ventaroc.example>" ] || echec "mainteneur"
 depends=$(dpkg-deb -f "$DEB" Depends)
-for lib in libqt6widgets6 libqt6gui6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libstdc++6 qt6-translations-l10n; do
     [[ $depends == *"$lib"* ]] || echec "dépendance $lib absente de: $depends"
 done
-[[ $depends == *qt6-translations-l10n* ]] || echec "les traductions de Qt manquent aux dépendances: $depends"
 [[ $(dpkg-deb -f "$DEB" Recommends) == *xdg-utils* ]] || echec "xdg-utils n'est pas recommandé"
 # The pictures are rendered at build time: QtSvg is a build dependency only.
 [[ $depends != *libqt6svg6* ]] || echec "libqt6svg6 ne sert qu'à la construction: $depends"
@@ -29,10 +24,8 @@ done
 RACINE=$WORK/racine
 dpkg -x "$DEB" "$RACINE"
 ID=example.ventaroc.chromalis
-for f in usr/lib/chromalis/chromalis usr/lib/chromalis/aide.htm \
-         usr/share/applications/$ID.desktop \
-         usr/share/metainfo/$ID.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$ID.svg; do
+for f in usr/lib/chromalis/chromalis usr/lib/chromalis/aide.htm usr/share/applications/$ID.desktop \
+         usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/scalable/apps/$ID.svg; do
     [ -s "$RACINE/$f" ] || echec "$f absent du paquet"
 done
 [ "$(readlink "$RACINE/usr/bin/chromalis")" = ../lib/chromalis/chromalis ] || echec "usr/bin/chromalis n'est pas le lien attendu"
@@ -52,28 +45,18 @@ chmod +x "$WORK/bin/xdg-open"
 export PATH=$WORK/bin:$PATH
 
 EXE=$RACINE/usr/bin/chromalis
-# Starts the installed game (with the PATH given, if any); leaves its main window active in PRINCIPALE.
-demarrer() {
-    PATH=${2:-$PATH} lancer "$1"
-    attendre_fenetre "Chromalis" 10 >/dev/null || echec "$1: le programme installé n'ouvre pas sa fenêtre de démarrage"
-    PRINCIPALE=$(attendre_fenetre "Ventaroc vous propose:" 8) || echec "$1: le programme installé n'ouvre pas sa fenêtre principale"
-    sleep 0.3
-    xdotool windowactivate --sync "$PRINCIPALE" 2>/dev/null || true
-}
 
 # 1. xdg-open takes the page.
 demarrer installe
-capture installe
 # The desktop knows the windows by the class its entry names.
-classe=$(xprop -id "$PRINCIPALE" WM_CLASS | sed 's/.*", "//; s/"$//')
+classe=$(xprop -id "$MAIN" WM_CLASS | sed 's/.*", "//; s/"$//')
 grep -qx "StartupWMClass=$classe" "$RACINE/usr/share/applications/$ID.desktop" \
     || echec "WM_CLASS $classe absent de l'entrée de bureau"
 touche F1
-for _ in $(seq 50); do [ -s "$WORK/ouvertures" ] && break; sleep 0.1; done
-absente "Erreur" || { capture erreur-aide; echec "aide.htm introuvable pour le programme installé"; }
-[ -s "$WORK/ouvertures" ] || echec "F1 n'a rien ouvert"
-attendu="file://$RACINE/usr/lib/chromalis/aide.htm"
-[ "$(cat "$WORK/ouvertures")" = "$attendu" ] || echec "ouvert: $(cat "$WORK/ouvertures"), attendu: $attendu"
+attendre 5 test -s "$WORK/ouvertures" || true
+absente "Erreur" || echec "aide.htm introuvable pour le programme installé"
+[ "$(cat "$WORK/ouvertures" 2>/dev/null)" = "file://$RACINE/usr/lib/chromalis/aide.htm" ] \
+    || echec "F1 a ouvert «$(cat "$WORK/ouvertures" 2>/dev/null)» au lieu de la page d'aide installée"
 absente "Aide de Chromalis" || echec "la fenêtre d'aide s'ouvre alors que xdg-open a pris la page"
 vivant "$JEU" || echec "le programme installé s'est arrêté"
 arreter
@@ -87,11 +70,9 @@ EOF
 for cas in sans-navigateur sans-xdg-open; do
     chemin=$PATH
     [ $cas = sans-xdg-open ] && chemin=$WORK/sans-xdg
-    demarrer $cas "$chemin"
+    demarrer $cas PATH="$chemin"
     touche F1
-    attendre_fenetre "Aide de Chromalis" 5 >/dev/null || { capture $cas; echec "$cas: F1 ne montre pas l'aide"; }
-    sleep 0.5
-    capture $cas-aide
+    dialogue "Aide de Chromalis" $cas-aide "$cas: F1 ne montre pas l'aide"
     absente "Chromalis" || echec "$cas: un message s'est ouvert avec l'aide"
     vivant "$JEU" || echec "$cas: le programme installé s'est arrêté"
     arreter

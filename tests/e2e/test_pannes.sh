@@ -1,47 +1,36 @@
-# The real program against what can go wrong around it: no display, a settings file of random
-# bytes or a named pipe (set aside, and the player told), a folder in the file's place, a folder it
-# cannot write, a full disk. Each time it starts and plays; a score it cannot store is reported
-# with the error box, nothing stored before is lost, and a second copy is still refused.
+# No display; a settings file of random bytes or a named pipe (set aside, the player told); a folder
+# in its place, a folder it cannot write, a full disk: the game starts and plays, a score it cannot
+# store is reported, nothing stored before is lost, and a second copy is still refused.
 source "$(dirname "$0")/lib.sh" "$1" "$2" pannes
+
+# A folder and what it holds made unwritable, even for root (immutable flag).
+proteger() { [ "$(id -u)" != 0 ] && chmod -R a-w "$1" || chattr -R +i "$1" || echec "chattr +i impossible ici"; }
 
 # 0. No display: one French line naming the variables, exit code 1.
 for ecran in "" ":4242"; do
     code=0
-    env -u WAYLAND_DISPLAY DISPLAY="$ecran" "$EXE" >/dev/null 2>"$WORK/sans-ecran.err" || code=$?
-    [ "$code" = 1 ] || echec "sans écran ($ecran): code $code"
-    [ "$(wc -l <"$WORK/sans-ecran.err")" = 1 ] && grep -q 'DISPLAY.*WAYLAND_DISPLAY.*graphique' "$WORK/sans-ecran.err" \
-        || echec "sans écran ($ecran): $(cat "$WORK/sans-ecran.err")"
+    env -u WAYLAND_DISPLAY DISPLAY="$ecran" "$EXE" >/dev/null 2>"$WORK/err" || code=$?
+    [ "$code" = 1 ] && [ "$(wc -l <"$WORK/err")" = 1 ] && grep -q 'DISPLAY.*WAYLAND_DISPLAY.*graphique' "$WORK/err" \
+        || echec "sans écran ($ecran): code $code, $(cat "$WORK/err")"
 done
 
 # The box that tells, over the board, where the set-aside file is kept.
 avis_mise_de_cote() {
-    avis=$(attendre_fenetre "Chromalis" 5) || echec "$1: le joueur n'est pas prévenu"
-    sleep 0.3
-    capture "$1-avis"
-    touche -window "$avis" Return
+    dialogue Chromalis "$1-avis" "$1: le joueur n'est pas prévenu" Return
     absente "Chromalis" || echec "$1: l'avis ne se ferme pas"
 }
 
-# Wins NI1 and expects the error box of a score that could not be stored, then the BRAVO dialog
-# of a game outside the tables: the game goes on.
+# NI1 won: an error box for the score not stored, then the BRAVO of a game outside the tables.
 gagner_sans_pouvoir_noter() {
     gagner_NI1
-    erreur=$(attendre_fenetre "Erreur" 5) || echec "$1: pas de message d'erreur pour le score"
-    sleep 0.3
-    capture "$1-erreur"
-    touche -window "$erreur" Return
-    bravo=$(attendre_fenetre "BRAVO" 5) || echec "$1: pas de BRAVO après l'erreur"
-    sleep 0.3
-    capture "$1-bravo"
-    touche -window "$bravo" alt+n
-    sleep 0.3
-    absente "BRAVO" || echec "$1: Non ne ferme pas le dialogue"
+    dialogue Erreur "$1-erreur" "$1: pas de message d'erreur pour le score" Return
+    dialogue BRAVO "$1-bravo" "$1: pas de BRAVO après l'erreur" alt+n
+    disparue BRAVO || echec "$1: Non ne ferme pas le dialogue"
     vivant "$JEU" || echec "$1: le jeu s'est arrêté"
 }
 
 # 1. Random bytes: set aside untouched, and a fresh store takes the score.
 nouveaux_reglages hasard
-mkdir -p "$(dirname "$INI")"
 head -c 4096 /dev/urandom >"$WORK/hasard.bin"
 cp "$WORK/hasard.bin" "$INI"
 lancer hasard
@@ -54,8 +43,7 @@ touche Return
 sleep 0.3
 grep -q '^1="\?[0-9]*;Ada Hasard;1;' "$INI" || echec "hasard: le score n'est pas dans le nouveau fichier"
 copies=("$INI".illisible-*)
-[ ${#copies[@]} = 1 ] && [ -f "${copies[0]}" ] || echec "hasard: le fichier illisible n'est pas mis de côté"
-cmp -s "$WORK/hasard.bin" "${copies[0]}" || echec "hasard: le fichier mis de côté n'est pas intact"
+[ ${#copies[@]} = 1 ] && cmp -s "$WORK/hasard.bin" "${copies[0]}" || echec "hasard: le fichier illisible n'est pas mis de côté intact"
 touche Escape
 arreter
 cp "$INI" "$WORK/avec-record.ini"
@@ -63,28 +51,22 @@ cp "$INI" "$WORK/avec-record.ini"
 # 2. Unreadable: a folder stands where the settings file should be.
 nouveaux_reglages illisible
 mkdir -p "$INI"
-lancer illisible
-attendre_principale
+demarrer illisible
 gagner_sans_pouvoir_noter illisible
 arreter
 
 # 3. Read-only: a store holding a record, in a folder nobody may write.
 nouveaux_reglages protege
-mkdir -p "$(dirname "$INI")"
 cp "$WORK/avec-record.ini" "$INI"
 proteger "$(dirname "$INI")"
-lancer protege
-attendre_principale
+demarrer protege
 gagner_sans_pouvoir_noter protege
 cmp -s "$WORK/avec-record.ini" "$INI" || echec "protege: le fichier des scores a changé"
-voir_table_NI
-capture protege-scores
-nom_en_ligne_1 || echec "protege: le record d'avant n'est plus affiché"
+voir_table_NI protege-record-d-avant
 arreter
 
 # 4. A named pipe in the file's place: the start does not wait for it; it is set aside.
 nouveaux_reglages tube
-mkdir -p "$(dirname "$INI")"
 mkfifo "$INI"
 lancer tube
 attendre_principale
@@ -92,14 +74,12 @@ avis_mise_de_cote tube
 [ -p "$(echo "$INI".illisible-*)" ] || echec "tube: le tube n'est pas mis de côté"
 arreter
 
-# 5. A full disk holding sixty records written by hand: the start and the win cannot write, the
-# file stays byte for byte, and a second copy is still refused.
+# 5. A full disk holding sixty records: nothing written at the start nor at the win, no second copy.
 if [ "$(id -u)" != 0 ]; then
     echo "pannes: disque plein sauté (il faut être root pour monter un petit tmpfs)"
 else
     nouveaux_reglages plein
     PLEIN=$(dirname "$INI")
-    mkdir -p "$PLEIN"
     mount -t tmpfs -o size=64k tmpfs "$PLEIN"
     trap 'umount -l "$PLEIN" 2>/dev/null || true; finir' EXIT
     {
@@ -112,16 +92,10 @@ else
     cp "$WORK/soixante.ini" "$INI"
     dd if=/dev/zero of="$PLEIN/bourre" bs=4k 2>/dev/null || true
     [ "$(stat -f -c %a "$PLEIN")" = 0 ] || echec "plein: le disque n'est pas plein"
-    lancer plein
-    attendre_principale
+    demarrer plein
     gagner_sans_pouvoir_noter plein
     cmp -s "$WORK/soixante.ini" "$INI" || echec "plein: le fichier des scores a changé"
-    lancer plein-seconde
-    refus=$(attendre_fenetre "Information..." 10) || echec "plein: une seconde copie n'est pas refusée"
-    touche -window "$refus" Return
-    for _ in $(seq 50); do vivant "$JEU" || break; sleep 0.1; done
-    vivant "$JEU" && echec "plein: la seconde copie tourne encore"
-    JEU=${PIDS[-2]}
+    seconde_copie_refusee plein-seconde
     arreter
     [ "$(ls "$PLEIN")" = "$(printf 'Chromalis.ini\nbourre\nchromalis.lock')" ] || echec "plein: $(ls "$PLEIN")"
     umount -l "$PLEIN"

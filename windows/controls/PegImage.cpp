@@ -47,7 +47,15 @@ PegImage::PegImage(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
+namespace {
+std::function<void(QDrag*)> glisserHook;
+// The palette peg being dragged by this program: a drop takes that peg and nothing else.
+PegImage* pionGlisse = nullptr;
+} // namespace
+
 QString PegImage::formatMime() { return QStringLiteral("application/x-chromalis-pion"); }
+
+void PegImage::setGlisserHook(std::function<void(QDrag*)> hook) { glisserHook = std::move(hook); }
 
 bool PegImage::estUnPion(const QMimeData* data) { return data && data->hasFormat(formatMime()); }
 
@@ -170,7 +178,14 @@ void PegImage::demarrerGlisser()
     // where a drag picture is drawn on an opaque square unless the desktop composites windows.
     drag->setPixmap(QPixmap());
     drag->setDragCursor(artwork::rendu(picture_, size(), devicePixelRatioF()), Qt::CopyAction);
-    drag->exec(Qt::CopyAction);
+    pionGlisse = this;
+    if (glisserHook) {
+        glisserHook(drag);
+        drag->deleteLater();
+    } else {
+        drag->exec(Qt::CopyAction);
+    }
+    pionGlisse = nullptr;
 }
 
 void PegImage::dragEnterEvent(QDragEnterEvent* e)
@@ -188,7 +203,7 @@ void PegImage::dragMoveEvent(QDragMoveEvent* e)
 void PegImage::dropEvent(QDropEvent* e)
 {
     // Only a peg of this program's own palette is taken, never data from another program.
-    auto* source = qobject_cast<PegImage*>(e->source());
+    PegImage* source = pionGlisse;
     if (!estUnPion(e->mimeData()) || !source)
         return;
     e->acceptProposedAction();

@@ -3,7 +3,9 @@
 // Palette pegs in automatic drag mode start a drag when pressed; holes accept a dropped peg.
 #include <QString>
 #include <QWidget>
+#include <functional>
 
+class QDrag;
 class QMimeData;
 class PegImage;
 
@@ -29,6 +31,8 @@ public:
 
     // The MIME type of a dragged peg; its data is the peg's colour letter.
     static QString formatMime();
+    // Replaces the platform's drag loop (tests: the offscreen platform has none).
+    static void setGlisserHook(std::function<void(QDrag*)> hook);
 
     QString Picture() const { return picture_; }
     void setPicture(const QString& chemin);

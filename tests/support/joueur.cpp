@@ -1,0 +1,116 @@
+#include "support/joueur.h"
+
+#include "game/chromalis.h"
+#include "platform/clock.h"
+#include "windows/main/frmChromalis.h"
+#include "windows/main/frmSplash.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace support {
+
+void cliquer(QWidget* w)
+{
+    QVERIFY2(w->isVisible() && w->isEnabled(), qPrintable(w->objectName()));
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+void glisser(QWidget* pion, QWidget* cible)
+{
+    PegImage::setGlisserHook([cible](QDrag* d) {
+        const QPoint p = cible->rect().center();
+        QDragEnterEvent entree(p, Qt::CopyAction, d->mimeData(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(cible, &entree);
+        if (!entree.isAccepted())
+            return;
+        QDropEvent depot(QPointF(p), Qt::CopyAction, d->mimeData(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(cible, &depot);
+    });
+    QTest::mousePress(pion, Qt::LeftButton, {}, pion->rect().center());
+    QTest::mouseRelease(pion, Qt::LeftButton, {}, pion->rect().center());
+    PegImage::setGlisserHook({});
+}
+
+Joueur::Joueur() : maintenant(QDate(2026, 12, 6), QTime(10, 0, 0))
+{
+    platform::setClockHook([this] { return maintenant; });
+    Chromalis::instance<frmSplash>();
+    f = Chromalis::instance<frmChromalis>();
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f))
+        qWarning("the main window was never exposed");
+}
+
+void Joueur::choisir(const QString& type, const QString& mode, int chrono, int partie)
+{
+    if (f->Width() < 5000)
+        cliquer(f->cmdOptions);
+    f->cboJeu->setCurrentIndex(f->cboJeu->findText(type));
+    QRadioButton* bouton = mode == QLatin1String("I") ? f->optDebutant : mode == QLatin1String("N") ? f->optExpert : f->optTop;
+    cliquer(bouton);
+    if (f->chkTemps->isChecked() != (chrono > 0))
+        cliquer(f->chkTemps);
+    if (chrono > 0)
+        f->cboTemps->setCurrentIndex(f->cboTemps->findText(QString::number(chrono)));
+    if (f->chkPartie->isChecked() != (partie >= 0))
+        cliquer(f->chkPartie);
+    if (partie >= 0)
+        f->cboParties->setCurrentIndex(partie);
+}
+
+void Joueur::nouveau() { cliquer(f->cmdNouveau); }
+
+void Joueur::poser(const QString& lettres)
+{
+    for (int k = 0; k < lettres.size(); ++k) {
+        if (lettres[k] == u'.')
+            continue;
+        for (PegImage* p : f->palette())
+            if (p->Tag() == QString(lettres[k]))
+                glisser(p, f->img[Chromalis::num_ligne][k + 1]);
+    }
+}
+
+void Joueur::valider() { cliquer(f->cmdValider); }
+
+void Joueur::tic(VbTimer& t, int n)
+{
+    for (int k = 0; k < n; ++k) {
+        QVERIFY(t.Enabled());
+        emit t.Timer();
+    }
+}
+
+void Joueur::touche(Qt::Key k)
+{
+    // Through the window, where the keyboard delivers it: the window's key preview sits there.
+    QTest::keyClick(f->windowHandle(), k);
+}
+
+QString Joueur::marques(int K) const
+{
+    QString s;
+    for (int k = 1; k <= Chromalis::nb_pions; ++k) {
+        const int c = f->shaGris[K][k]->FillColor();
+        s += c == 0 ? u'N' : c == 0xFFFFFF ? u'B' : u'.';
+    }
+    return s;
+}
+
+QString Joueur::rangee(int K) const
+{
+    QString s;
+    for (int k = 1; k <= Chromalis::nb_pions; ++k)
+        s += f->img[K][k]->Tag();
+    return s;
+}
+
+} // namespace support

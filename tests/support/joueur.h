@@ -1,0 +1,49 @@
+#pragma once
+// The main window played as a player plays it: real clicks, keys and drags, and a clock that
+// only moves when the test says so.
+#include "support/support.h"
+
+#include <QDateTime>
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+class VbTimer;
+class frmChromalis;
+
+namespace support {
+
+class Joueur : public Environnement {
+public:
+    Joueur(); // start-up window, then the main window shown
+    frmChromalis* f = nullptr;
+    QDateTime maintenant;
+
+    // Options through the controls: "Normal"/"Super", "I"/"N"/"E", chrono in seconds (0: off),
+    // predefined game index in the list (-1: none).
+    void choisir(const QString& type, const QString& mode, int chrono = 0, int partie = -1);
+    void nouveau();
+    // Drags each letter's palette peg into the hole of the current row; '.' leaves a hole alone.
+    void poser(const QString& lettres);
+    void valider();
+    void jouer(const QString& lettres)
+    {
+        poser(lettres);
+        valider();
+    }
+    // One tick of an enabled timer, through its connection.
+    void tic(VbTimer& t, int n = 1);
+    // A key pressed where the focus is, as the keyboard sends it.
+    void touche(Qt::Key k);
+    void avancer(int secondes) { maintenant = maintenant.addSecs(secondes); }
+    // Result slots of row K: N black, B white, . free.
+    QString marques(int K) const;
+    // Tags of row K's holes.
+    QString rangee(int K) const;
+};
+
+void cliquer(QWidget* w);
+// Drags the palette peg onto the target through the program's own drag code.
+void glisser(QWidget* pion, QWidget* cible);
+
+} // namespace support

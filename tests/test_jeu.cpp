@@ -1,0 +1,502 @@
+// Whole games played through the controls: options, drags, validation, the clocks, the end dialog
+// and the record it leaves in the store.
+#include "support/joueur.h"
+
+#include "game/chromalis.h"
+#include "platform/random.h"
+#include "storage/records.h"
+#include "storage/settings.h"
+#include "windows/dialogs/frmFIN.h"
+#include "windows/dialogs/frmParties.h"
+#include "windows/main/frmChromalis.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Chromalis;
+using support::cliquer;
+
+namespace {
+const QString app = QStringLiteral("Chromalis");
+QString record(int points) { return QString::number(points) + QStringLiteral(";Ana;4;00h01mn00s;01/01/2026;"); }
+} // namespace
+
+class TestJeu : public QObject {
+    Q_OBJECT
+    std::unique_ptr<support::Joueur> j;
+    frmChromalis* f = nullptr;
+    // The end dialog as it was shown: title, text, time, moves, points, enabled buttons, focus.
+    QStringList vues;
+    // What the player presses in the end dialog, in turn; Non ends it, after Scores when a name is awaited.
+    QList<QPushButton* frmFIN::*> reponses;
+
+    void partie(const QString& type, const QString& mode, const QString& secret, int chrono = 0)
+    {
+        j->choisir(type, mode, chrono);
+        j->nouveau();
+        f->txtCombi->setText(secret);
+    }
+
+private slots:
+    void init()
+    {
+        j = std::make_unique<support::Joueur>();
+        f = j->f;
+        vues.clear();
+        reponses.clear();
+        j->dansModal = [this](QWidget* w) {
+            auto* fin = qobject_cast<frmFIN*>(w);
+            if (!fin)
+                return;
+            QString boutons;
+            for (QPushButton* b : {fin->cmdOUI, fin->cmdNON, fin->cmdScores})
+                boutons += b->isEnabled() ? QStringLiteral("ONS").at(boutons.size()) : u'-';
+            const QWidget* focus = fin->focusWidget();
+            QString solution;
+            for (int k = 1; k <= nb_pions; ++k)
+                solution += fin->imgSolution[k]->Picture() == f->Image1->Picture() ? QStringLiteral("Z")
+                    : fin->imgSolution[k]->Picture().isEmpty() ? QStringLiteral("?")
+                                                                : QStringLiteral("*");
+            vues << QStringList{fin->windowTitle(), fin->lblTexte->text(),
+                                fin->fraTemps->isVisibleTo(fin) ? fin->lblTemps->text() : QStringLiteral("-"),
+                                fin->lblCoups->text(), fin->lblpoints->text(), boutons,
+                                focus == fin->cmdOUI ? QStringLiteral("oui") : focus == fin->cmdScores ? QStringLiteral("scores") : QString(),
+                                solution}
+                        .join(u'|');
+            if (reponses.isEmpty() && !fin->cmdNON->isEnabled())
+                reponses = {&frmFIN::cmdScores, &frmFIN::cmdNON};
+            while (!reponses.isEmpty() && fin->isVisible())
+                cliquer(fin->*reponses.takeFirst());
+            if (fin->isVisible())
+                cliquer(fin->cmdNON);
+        };
+    }
+    void cleanup() { j.reset(); }
+
+    // Rows played in turn; the clock moves before the last row; the dialog and the record that follow.
+    void partie_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("secret");
+        QTest::addColumn<QStringList>("rangees");
+        QTest::addColumn<QStringList>("marques");
+        QTest::addColumn<int>("secondes");
+        QTest::addColumn<QString>("fin");
+        const QString trouve = QStringLiteral("BRAVO|Vous avez trouver la bonne combinaison des couleurs.");
+        const QString gagne = trouve + QStringLiteral(" Par contre, vous ne figurez pas dans les high-scores.");
+        const QString classe = trouve + QStringLiteral(" De plus, vous figurez dans les high-scores.");
+        const QString perdu = QStringLiteral("PERDU|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|ON-|oui|");
+        QTest::newRow("initiation: chaque marque à sa place")
+            << "Normal I" << "RBVJ" << QStringList{"JBOR", "RBVJ"} << QStringList{"BN.B", "NNNN"} << 30
+            << classe + "|00h00mn30s|2|7700|--S|scores|****";
+        QTest::newRow("normal: noirs d'abord, une couleur ne sert qu'une fois")
+            << "Normal N" << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "...."} << QStringList{"BB..", "NN..", "NBB.", "...."}
+            << 0 << "";
+        QTest::newRow("première rangée avant le premier top du chrono")
+            << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0
+            << classe + "|00h00mn00s|1|9000|--S|scores|****";
+        QTest::newRow("expert: le trou vide fait partie de la réponse")
+            << "Normal E" << "RZBZ" << QStringList{"RRBB", "R.B."} << QStringList{"NN..", "NNNN"} << 125
+            << classe + "|00h02mn05s|2|38750|--S|scores|*Z*Z";
+        QTest::newRow("super expert, troisième rangée")
+            << "Super E" << "RBVJO" << QStringList{"IIIII", "NNNNN", "RBVJO"} << QStringList{".....", ".....", "NNNNN"} << 125
+            << classe + "|00h02mn05s|3|448750|--S|scores|*****";
+        QTest::newRow("neuvième rangée après dix minutes: aucun point")
+            << "Normal E" << "RBVJ" << (QStringList(8, "IIII") << "RBVJ") << (QStringList(8, "....") << "NNNN") << 600
+            << gagne + "|00h10mn00s|9|0|ON-|oui|****";
+        QTest::newRow("perdue à la dixième rangée, qui n'est pas marquée")
+            << "Normal N" << "RBVJ" << QStringList(10, "RBJV") << (QStringList(9, "NNBB") << "....") << 0
+            << perdu + "****";
+        QTest::newRow("super perdue, solution avec trous vides")
+            << "Super E" << "RZBZN" << QStringList(12, "IIIII") << QStringList(12, ".....") << 0
+            << perdu + "*Z*Z*";
+    }
+    void partie()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, secret);
+        QFETCH(QStringList, rangees);
+        QFETCH(QStringList, marques);
+        QFETCH(int, secondes);
+        QFETCH(QString, fin);
+        // A previous game's time must not count in this one.
+        temps_total = QStringLiteral("500");
+        partie(options.section(u' ', 0, 0), options.section(u' ', 1), secret);
+        for (int r = 0; r < rangees.size(); ++r) {
+            QCOMPARE(num_ligne, std::int16_t(r + 1));
+            if (r == rangees.size() - 1 && secondes > 0) {
+                j->avancer(secondes);
+                j->tic(f->Timer4);
+            }
+            j->jouer(rangees[r]);
+            QCOMPARE(j->marques(r + 1), marques[r]);
+        }
+        QCOMPARE(vues, fin.isEmpty() ? QStringList() : QStringList{fin});
+        const QString cle = lettre_jeu + lettre_mode;
+        const QString attendu = fin.contains(QLatin1String("|scores|"))
+            ? storage::construire_record(fin.section(u'|', 4, 4).toInt(), QStringLiteral("votre nom ?"), rangees.size(),
+                                         fin.section(u'|', 2, 2), storage::texte_date(j->maintenant.date()))
+            : QString();
+        QCOMPARE(storage::GetSetting(app, cle, QStringLiteral("1")), attendu);
+        // Non stops the game and leaves the finished board on view.
+        QCOMPARE(jeu_en_cours, fin.isEmpty());
+        QCOMPARE(f->cmdValider->isEnabled(), fin.isEmpty());
+        QVERIFY(j->messages().isEmpty());
+    }
+
+    void demarrerPuisArreter_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<QString>("titre");
+        QTest::newRow("normal après un super") << "Normal" << 10 << "CHROMALIS";
+        QTest::newRow("super après un normal") << "Super" << 12 << "SUPER CHROMALIS";
+    }
+    void demarrerPuisArreter()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, lignes);
+        QFETCH(QString, titre);
+        // The other size first, so this game has to show or hide what that one left.
+        partie(lignes == 12 ? QStringLiteral("Normal") : QStringLiteral("Super"), QStringLiteral("N"), QString());
+        j->nouveau();
+        j->choisir(type, QStringLiteral("N"));
+        j->nouveau();
+        const int pions = lignes == 12 ? 5 : 4;
+        QCOMPARE(f->lblTitre->text(), titre);
+        QCOMPARE(f->txtCombi->text().size(), pions);
+        for (int K = 1; K <= 12; ++K)
+            for (int n = 1; n <= 5; ++n) {
+                QCOMPARE(f->img[K][n]->isVisible(), K <= lignes && n <= pions);
+                QCOMPARE(f->shaGris[K][n]->isVisible(), K <= lignes && n <= pions);
+            }
+        QCOMPARE(f->Line[11]->isVisible(), lignes == 12);
+        frmParties* p = instance<frmParties>();
+        const QList<QWidget*> options{f->chkTemps, f->optDebutant, f->optExpert, f->optTop, f->cboJeu, f->chkPartie,
+                                      p->lstParties, p->txtNumPartie, p->cmdChercher, p->cmdIdentique, p->cmdModifier};
+        for (bool enJeu : {true, false}) {
+            QCOMPARE(f->cmdNouveau->text(), enJeu ? QStringLiteral("&Arrêter le jeu") : QStringLiteral("&Nouveau jeu"));
+            QCOMPARE(f->cmdValider->isEnabled(), enJeu);
+            QCOMPARE(f->cmdScores->isEnabled(), !enJeu);
+            for (QWidget* w : options)
+                QCOMPARE(w->isEnabled(), !enJeu);
+            // A peg can be dragged only while a game runs.
+            QCOMPARE(f->ImageR->DragModeValue(), int(enJeu ? PegImage::vbAutomatic : PegImage::vbManual));
+            if (enJeu)
+                j->nouveau();
+        }
+        QCOMPARE(num_ligne, std::int16_t(0));
+        QVERIFY(f->img[1][1]->isVisible());
+    }
+
+    void poserRemplacerEnlever()
+    {
+        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"));
+        j->poser(QStringLiteral(".R.O"));
+        j->poser(QStringLiteral(".V"));
+        QCOMPARE(j->rangee(1), QStringLiteral("ZVZO"));
+        QCOMPARE(f->img[1][2]->Picture(), f->ImageV->Picture());
+        QTest::mouseMove(f->img[1][4], QPoint(5, 5));
+        QTRY_COMPARE(f->img[1][4]->toolTip(), QStringLiteral("Cliquez pour enlever le pion"));
+        QVERIFY(f->img[1][4]->testAttribute(Qt::WA_SetCursor));
+        cliquer(f->img[1][4]);
+        QCOMPARE(j->rangee(1), QStringLiteral("ZVZZ"));
+        QCOMPARE(f->img[1][4]->Picture(), f->Image1->Picture());
+        QCOMPARE(f->img[1][4]->toolTip(), QString());
+        QVERIFY(!f->img[1][4]->testAttribute(Qt::WA_SetCursor));
+        // Only the current row takes pegs and clicks: row 1 is frozen once judged, row 3 not open.
+        j->valider();
+        support::glisser(f->ImageR, f->img[1][1]);
+        support::glisser(f->ImageR, f->img[3][1]);
+        cliquer(f->img[1][2]);
+        QCOMPARE(j->rangee(1), QStringLiteral("ZVZZ"));
+        QCOMPARE(j->rangee(3), QStringLiteral("ZZZZ"));
+        QTest::mouseMove(f->img[1][2], QPoint(6, 6));
+        QCOMPARE(f->img[1][2]->toolTip(), QString());
+        // Data of another kind dropped on a hole is refused.
+        QMimeData texte;
+        texte.setText(QStringLiteral("R"));
+        QDragEnterEvent entree(QPoint(5, 5), Qt::CopyAction, &texte, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(f->img[2][1], &entree);
+        QVERIFY(!entree.isAccepted());
+    }
+
+    // The draw from scripted numbers, or the chosen predefined game; an emptied entry leaves the draw.
+    void tirage_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("partie");
+        QTest::addColumn<QList<double>>("nombres");
+        QTest::addColumn<QString>("secret");
+        QTest::addColumn<QString>("libelle");
+        // r x colours rounded, halves to even: 0.25 x 6 = 1.5 -> 2, 0.3125 x 8 = 2.5 -> 2.
+        const QList<double> n4{0.2, 0.25, 0.5, 0.99};
+        QTest::newRow("normal") << "Normal N" << -1 << n4 << "RBVI" << "NON";
+        QTest::newRow("super") << "Super N" << -1 << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX" << "NON";
+        QTest::newRow("expert: zéro est un trou vide") << "Normal E" << -1 << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI" << "NON";
+        QTest::newRow("prédéfinie NI1") << "Normal I" << 0 << n4 << "RORB" << "NI1";
+        QTest::newRow("prédéfinie SE12") << "Super E" << 11 << n4 << "#512" << "SE12";
+        QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "" << "NI1";
+    }
+    void tirage()
+    {
+        QFETCH(QString, options);
+        QFETCH(int, partie);
+        QFETCH(QList<double>, nombres);
+        QFETCH(QString, secret);
+        QFETCH(QString, libelle);
+        platform::setRandomHook([nombres]() mutable { return nombres.isEmpty() ? 0.5f : float(nombres.takeFirst()); });
+        if (secret.isEmpty())
+            parties[1].clear();
+        j->choisir(options.section(u' ', 0, 0), options.section(u' ', 1), 0, partie);
+        j->nouveau();
+        if (secret.isEmpty())
+            secret = QStringLiteral("RBVI");
+        else if (secret.startsWith(u'#'))
+            secret = parties[secret.mid(1).toInt()];
+        QCOMPARE(f->txtCombi->text(), secret);
+        QCOMPARE(f->Label5->text(), secret);
+        QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: ") + libelle);
+    }
+
+    // Oui starts the next predefined game at once, on row 1; after the last comes the first.
+    void ouiEnchaineLaPartieSuivante_data()
+    {
+        QTest::addColumn<int>("depart");
+        QTest::addColumn<QString>("suivante");
+        QTest::newRow("milieu") << 4 << "NI6";
+        QTest::newRow("la dernière revient à la première") << 99 << "NI1";
+    }
+    void ouiEnchaineLaPartieSuivante()
+    {
+        QFETCH(int, depart);
+        QFETCH(QString, suivante);
+        j->choisir(QStringLiteral("Normal"), QStringLiteral("I"), 0, depart);
+        j->nouveau();
+        QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: NI%1").arg(depart + 1));
+        QCOMPARE(f->txtCombi->text(), parties[depart + 1]);
+        reponses = {&frmFIN::cmdOUI};
+        for (int r = 1; r <= 10; ++r)
+            j->jouer(QStringLiteral("XXXX"));
+        QCOMPARE(vues.size(), 1);
+        QVERIFY(jeu_en_cours);
+        QCOMPARE(num_ligne, std::int16_t(1));
+        QCOMPARE(j->rangee(1), QStringLiteral("ZZZZ"));
+        QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: ") + suivante);
+        QCOMPARE(f->txtCombi->text(), parties[suivante.mid(2).toInt()]);
+    }
+
+    // A result worth 8700 points (Initiation, row 1, 30 s) reaches its place in the NI table.
+    void classement_data()
+    {
+        QTest::addColumn<QList<int>>("table");
+        QTest::addColumn<QList<int>>("apres");
+        QTest::newRow("égalité passe devant") << QList<int>{9000, 8700, 100} << QList<int>{9000, 8700, 8700, 100};
+        QTest::newRow("dixième remplacée") << QList<int>{9900, 9800, 9700, 9600, 9500, 9400, 9300, 9200, 9100, 100}
+                                           << QList<int>{9900, 9800, 9700, 9600, 9500, 9400, 9300, 9200, 9100, 8700};
+        QTest::newRow("sous les dix") << QList<int>(10, 9000) << QList<int>(10, 9000);
+    }
+    void classement()
+    {
+        QFETCH(QList<int>, table);
+        QFETCH(QList<int>, apres);
+        for (int k = 0; k < table.size(); ++k)
+            storage::SaveSetting(app, QStringLiteral("NI"), QString::number(k + 1), record(table[k]));
+        partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
+        j->avancer(30);
+        j->tic(f->Timer4);
+        j->jouer(QStringLiteral("RBVJ"));
+        QList<int> lus;
+        for (int k = 1; k <= 10; ++k)
+            lus << int(storage::points_record(storage::GetSetting(app, QStringLiteral("NI"), QString::number(k))));
+        QCOMPARE(lus.mid(0, apres.size()), apres);
+        const bool classe = apres != table;
+        QCOMPARE(vues.size(), 1);
+        QCOMPARE(vues[0].section(u'|', 5, 5), classe ? QStringLiteral("--S") : QStringLiteral("ON-"));
+        // The scores window was shown once, between the two presses, when the result is ranked.
+        QCOMPARE(std::count_if(j->appels.begin(), j->appels.end(), [](const support::Appel& a) { return a.texte == QLatin1String("frmScores"); }),
+                 classe ? 1 : 0);
+        QVERIFY(!jeu_en_cours);
+    }
+
+    // While the name is awaited the dialog cannot be closed, and the game is not stopped.
+    void fermetureRefuseeTantQueLeNomEstAttendu()
+    {
+        bool vu = false;
+        j->dansModal = [&](QWidget* w) {
+            auto* fin = qobject_cast<frmFIN*>(w);
+            if (!fin)
+                return;
+            vu = true;
+            // F1 reaches the dialog from its focused button and opens the help.
+            QTest::keyClick(fin->focusWidget(), Qt::Key_F1);
+            QCOMPARE(j->ouvertures, QStringList{dossier_appli});
+            fin->close();
+            QTest::keyClick(fin, Qt::Key_Escape);
+            QVERIFY(fin->isVisible());
+            QVERIFY(jeu_en_cours);
+            cliquer(fin->cmdScores);
+            QVERIFY(fin->cmdOUI->isEnabled() && fin->cmdNON->isEnabled() && !fin->cmdScores->isEnabled());
+            QTest::keyClick(fin, Qt::Key_Escape);
+            QVERIFY(!fin->isVisible());
+        };
+        QTemporaryDir dossier;
+        dossier_appli = dossier.filePath(QStringLiteral("aide.htm"));
+        QFile aide(dossier_appli);
+        QVERIFY(aide.open(QIODevice::WriteOnly));
+        partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
+        j->jouer(QStringLiteral("RBVJ"));
+        QVERIFY(vu);
+        QVERIFY(!jeu_en_cours);
+    }
+
+    void storeEnPanneSignale()
+    {
+        partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
+        QFile::remove(storage::cheminReglages());
+        QVERIFY(QDir().mkpath(storage::cheminReglages()));
+        storage::oublierCache();
+        j->jouer(QStringLiteral("RBVJ"));
+        QCOMPARE(j->messages().size(), 1);
+        const support::Appel m = j->messages().first();
+        QVERIFY2(m.texte.startsWith(QStringLiteral("Erreur numéro: 75\nDescription: ")), qPrintable(m.texte));
+        QCOMPARE(m.titre + QString::number(m.style), QStringLiteral("Erreur16"));
+        QCOMPARE(vues.size(), 1);
+        QVERIFY(vues[0].contains(QLatin1String("Par contre")));
+    }
+
+    // The countdown: bar, percentage and colour each second; the tick after 100 % judges the row.
+    void compteARebours_data()
+    {
+        QTest::addColumn<int>("secondes");
+        QTest::addColumn<QStringList>("pourcents");
+        QTest::addColumn<QList<int>>("largeurs");
+        QTest::newRow("20 s") << 20 << QStringList{"5", "10", "15"} << QList<int>{131, 261, 391, 2601};
+        // 2595 / 10 = 259.5: halves go to the even neighbour, 260; 2.5 % shows as 2 and 7.5 % as 8.
+        QTest::newRow("10 s") << 10 << QStringList{"10", "20", "30"} << QList<int>{261, 521, 781, 2601};
+        QTest::newRow("40 s") << 40 << QStringList{"2", "5", "8"} << QList<int>{66, 131, 196, 2601};
+    }
+    void compteARebours()
+    {
+        QFETCH(int, secondes);
+        QFETCH(QStringList, pourcents);
+        QFETCH(QList<int>, largeurs);
+        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), secondes);
+        QCOMPARE(f->lblinfo_temps->text().simplified(), QStringLiteral("Chrono: %1 sec.").arg(secondes));
+        QCOMPARE(f->LargeurBarre(), 1);
+        for (int t = 0; t < 3; ++t) {
+            j->tic(f->Timer3);
+            QCOMPARE(f->LargeurBarre(), largeurs[t]);
+            QCOMPARE(f->lblPourcent->text(), pourcents[t]);
+        }
+        j->poser(QStringLiteral("RB"));
+        j->tic(f->Timer3, secondes - 3);
+        QCOMPARE(f->LargeurBarre(), largeurs[3]);
+        QCOMPARE(f->lblPourcent->text(), QStringLiteral("100"));
+        // &HBBGGRR: red grows by 2.5 a percent, green shrinks as much.
+        QCOMPARE(f->CouleurBarre(), 250 | (5 << 8));
+        QCOMPARE(num_ligne, std::int16_t(1));
+        j->tic(f->Timer3);
+        QCOMPARE(num_ligne, std::int16_t(2));
+        QCOMPARE(j->marques(1), QStringLiteral("NN.."));
+        QCOMPARE(f->LargeurBarre() * 1000 + f->lblPourcent->text().toInt(), 1000);
+        QCOMPARE(f->CouleurBarre(), 0x00FF00);
+    }
+
+    // P pauses and resumes a timed game; a drop or the validation also resume it.
+    void pause_data()
+    {
+        QTest::addColumn<QString>("reprise");
+        QTest::newRow("P") << "P";
+        QTest::newRow("dépôt") << "R";
+        QTest::newRow("validation") << "V";
+        QTest::newRow("arrêt du jeu") << "F5";
+    }
+    void pause()
+    {
+        QFETCH(QString, reprise);
+        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), 20);
+        j->avancer(10);
+        j->tic(f->Timer4);
+        j->touche(Qt::Key_P);
+        QVERIFY(f->cmdValider->hasFocus());
+        QVERIFY(!f->Timer3.Enabled() && !f->Timer4.Enabled() && f->lblPause->isVisible());
+        j->tic(f->Timer1);
+        QVERIFY(!f->lblPause->isVisible());
+        j->tic(f->Timer1);
+        QVERIFY(f->lblPause->isVisible());
+        j->avancer(30);
+        if (reprise == QLatin1String("F5")) {
+            j->nouveau();
+            QVERIFY(!f->Timer1.Enabled() && !f->Timer3.Enabled() && !f->Timer4.Enabled() && !f->lblPause->isVisible());
+            return;
+        }
+        if (reprise == QLatin1String("P"))
+            j->touche(Qt::Key_P);
+        else if (reprise == QLatin1String("R"))
+            j->poser(QStringLiteral("R"));
+        else
+            j->valider();
+        QVERIFY(!f->Timer1.Enabled() && f->Timer3.Enabled() && !f->lblPause->isVisible());
+        QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn10s"));
+        j->tic(f->Timer4);
+        QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn40s"));
+    }
+
+    void tempsTotal_data()
+    {
+        QTest::addColumn<int>("secondes");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("59 s") << 59 << "00h00mn59s";
+        QTest::newRow("une heure") << 3600 << "01h00mn00s";
+        QTest::newRow("cent heures") << 360000 << "100h00mn00s";
+    }
+    void tempsTotal()
+    {
+        QFETCH(int, secondes);
+        QFETCH(QString, texte);
+        j->nouveau();
+        QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn00s"));
+        j->avancer(secondes);
+        j->tic(f->Timer4);
+        QCOMPARE(f->lblTemps_total->text(), texte);
+        QCOMPARE(temps_total, QString::number(secondes));
+        // Without a chronometer P moves the focus and pauses nothing.
+        j->touche(Qt::Key_P);
+        QVERIFY(f->Timer4.Enabled() && !f->Timer1.Enabled());
+    }
+
+    // Minimised, the caption scrolls the credits one letter a tick; restored, it is the caption again.
+    void banniere()
+    {
+        const QString& b = frmChromalis::banniere();
+        QCOMPARE(b.size(), 124);
+        QCOMPARE(b.indexOf(QRegularExpression(QStringLiteral("\\S"))), 35);
+        f->showMinimized();
+        QTRY_VERIFY(f->Timer2.Enabled());
+        f->compteur_banniere = 0;
+        j->tic(f->Timer2);
+        QCOMPARE(f->windowTitle(), b.right(123));
+        j->tic(f->Timer2, 123);
+        QCOMPARE(f->windowTitle(), QString());
+        j->tic(f->Timer2);
+        QCOMPARE(f->windowTitle(), b);
+        f->showNormal();
+        QTRY_VERIFY(!f->Timer2.Enabled());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Ventaroc vous propose:"));
+    }
+};
+
+QTEST_MAIN(TestJeu)
+#include "test_jeu.moc"
