@@ -47,16 +47,17 @@ QString record(int tour, int place)
         .arg(90000 - place * 100).arg(tour).arg(place % 10).arg(tour % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The child of the kill loop: validates names one by one, then resets all, over and over, until
-// a SIGKILL at a random instant once the store is read.
+// The child of the kill loop: validates names one by one and resets all, until a SIGKILL at a
+// random instant once the store is read.
 int ecrireSansFin()
 {
     GetSetting(app, "scores", "OK");
     signal(SIGALRM, [](int) { raise(SIGKILL); });
     ualarm(QRandomGenerator::global()->bounded(1, 20000), 0);
-    for (int tour = QRandomGenerator::global()->bounded(1000);; ++tour)
-        for (int i = 0; i < 120; ++i) // place by place, each table in turn; then the same emptied
-            SaveSetting(app, cles_tables[i % 6], QString::number(i / 6 % 10 + 1), i < 60 ? record(tour, i / 6 + 1) : QString());
+    // Round k / 120 fills place by place, each table in turn, then empties them the same way; the
+    // child starts anywhere in it, so that a kill may come during either.
+    for (int k = QRandomGenerator::global()->bounded(120000);; ++k)
+        SaveSetting(app, cles_tables[k % 6], QString::number(k / 6 % 10 + 1), k % 120 < 60 ? record(k / 120, k / 6 % 10 + 1) : QString());
 }
 } // namespace
 
