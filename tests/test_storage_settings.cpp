@@ -30,14 +30,6 @@ bool poser(const QByteArray& octets)
     return QDir().mkpath(dossierReglages()) && f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
-// What stands at a path, told without reading a pipe or following a link.
-QString empreinte(const QString& chemin)
-{
-    struct stat st;
-    return lstat(QFile::encodeName(chemin), &st) ? "absent"
-        : S_ISREG(st.st_mode) ? QString::number(qHash(contenu(chemin))) : QString::number(st.st_mode) + QFileInfo(chemin).symLinkTarget();
-}
-
 QStringList tables() { QStringList r; for (int i = 0; i < 60; ++i) r << GetSetting(app, cles_tables[i / 10], QString::number(i % 10 + 1)); return r; }
 
 // A record whose every field follows from (round, place), so a cut or mixed one is seen.
@@ -47,8 +39,7 @@ QString record(int tour, int place)
         .arg(90000 - place * 100).arg(tour).arg(place % 10).arg(tour % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The child of the kill loop: validates names one by one and resets all, until a SIGKILL at a
-// random instant.
+// The kill loop's child: validates names one by one and resets all, until a SIGKILL at a random instant.
 int ecrireSansFin()
 {
     signal(SIGALRM, [](int) { raise(SIGKILL); });
@@ -75,19 +66,21 @@ private slots:
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<QStringList>("attendus");
         for (const QByteArray& avant : {QByteArray(), QByteArray("[NI]\n1=13400;Ana;4;00h02mn40s;14/03/2003;\n")})
-            QTest::newRow(avant.isEmpty() ? "rien" : "marqueur absent") << "" << avant << QStringList{"NI/1=", "SE/10=", "SE/11=", "inconnue/x=", "scores/OK=OUI"};
+            QTest::newRow(avant.isEmpty() ? "rien" : "marqueur absent")
+                << "" << avant << QStringList{"NI/1=", "SE/10=", "SE/11=", "inconnue/x=", "scores/OK=OUI"};
         QTest::newRow("version precedente")
             << "" << QByteArray("[NI]\n1=\"13400;Zo\xc3\xa9 \xe2\x98\x83;4;00h02mn40s;14/03/2003;\"\n2=\"@@ana;1;\"\n3=\" blanc \"\n"
                                 "4=\"a\\nb\\r\\tc\\x1\\x31\\x64\\\\e\\\"f,g=h\"\n5=@String(x\\0y)\n6=\n8=a\x7f" "b\n\n[scores]\nOK=OUI\n")
             << QStringList{"NI/1=13400;Zoé ☃;4;00h02mn40s;14/03/2003;", "NI/2=@ana;1;", "NI/3= blanc ", "NI/4=a\nb\r\tc\x01" "1d\\e\"f,g=h",
                            "NI/5=" + QString::fromUtf16(u"x\0y", 3), "NI/6=", "NI/8=a\x7f" "b", "scores/OK=OUI"};
         QTest::newRow("a la main, BOM, autre marqueur")
-            << "" << QByteArray("\xef\xbb\xbf[scores]\r\nOK=NON\r\n[SN]\r\n1=13400;votre nom ?;4;00h02mn40s;14/03/2003;\r\n2 = 900;Le \"Roi\";3;00h01mn00s;01/01/2004; \r\n")
+            << "" << QByteArray("\xef\xbb\xbf[scores]\r\nOK=NON\r\n[SN]\r\n1=13400;votre nom ?;4;00h02mn40s;14/03/2003;\r\n"
+                                "2 = 900;Le \"Roi\";3;00h01mn00s;01/01/2004; \r\n")
             << QStringList{"SN/1=13400;votre nom ?;4;00h02mn40s;14/03/2003;", "SN/2=900;Le \"Roi\";3;00h01mn00s;01/01/2004;", "scores/OK=NON"};
         QTest::newRow("valeurs ecrites")
             << "ecrire" << QByteArray() << QStringList{"NE/1=a=b;c,d [x] #e \"q\" \\ %20 \\n \\x41", "NE/2=\"a;b\"", "NE/3=ligne1\nligne2\r\n",
-                                                       "NE/4=" + QString::fromUtf16(u"\x01" "1\0" "7\t" "f\x1f" "a\\", 9), "NE/5=@String(x)", "NE/6=   ",
-                                                       "NE/7=Ælfrída ☃ 名前 😀", "NE/8=" + QString(200000, u'x'), "NE/9=suivant"};
+                                                       "NE/4=" + QString::fromUtf16(u"\x01" "1\0" "7\t" "f\x1f" "a\\", 9), "NE/5=@String(x)",
+                                                       "NE/6=   ", "NE/7=Ælfrída ☃ 名前 😀", "NE/8=" + QString(200000, u'x'), "NE/9=suivant"};
         const QByteArray ana = "[scores]\nOK=OUI\n[SN]\n2=90;Ana;3;00h00mn11s;01/01/2026;\n";
         const QStringList repris = {"SN/2=90;Ana;3;00h00mn11s;01/01/2026;", "scores/OK=OUI"}, perdu = {"SN/2=", "scores/OK=OUI"};
         QTest::newRow("une image") << "abime" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\xe0", 20) << perdu;
@@ -108,21 +101,24 @@ private slots:
                 : genre == "zero" ? QDir().mkpath(dossierReglages()) && QFile::link("/dev/zero", cheminReglages())
                 : genre == "dossier" ? QDir().mkpath(cheminReglages()) : octets.isEmpty() || poser(octets));
         const bool refus = genre == "dossier", aCote = QStringList{"abime", "fifo", "zero"}.contains(genre);
-        const QString avant = empreinte(cheminReglages());
         try { InitialiserReglages(app, "/opt/jeu vert"); QVERIFY(!refus); }
         catch (const ErreurStockage& e) { QVERIFY(refus && e.numero() == 75 && e.description().contains(cheminReglages())); }
         const QString avis = avisMiseDeCote();
         attendus << "parametres/dossier application=" + QString(refus ? "" : "/opt/jeu vert");
-        const auto lus = [&](const auto& lire) { QStringList r; for (const QString& a : attendus) r << a.section(u'=', 0, 0) + '=' + lire(a.section(u'=', 0, 0)); return r; };
+        const auto cle = [](const QString& attendu) { return attendu.section(u'=', 0, 0); };
+        const auto lus = [&](const auto& lire) { QStringList r; for (const QString& a : attendus) r << cle(a) + '=' + lire(cle(a)); return r; };
         for (const QString& a : genre == "ecrire" ? attendus : QStringList())
-            SaveSetting(app, a.section(u'/', 0, 0), a.section(u'=', 0, 0).section(u'/', 1), a.section(u'=', 1));
+            SaveSetting(app, cle(a).section(u'/', 0, 0), cle(a).section(u'/', 1), a.section(u'=', 1));
         for (int fois = 0; fois < 2; ++fois, oublierCache()) // this run, then the next; the notice comes once
-            QCOMPARE(lus([](const QString& c) { return GetSetting(app, c.section(u'/', 0, 0), c.section(u'/', 1)); }) << avisMiseDeCote(), attendus + QStringList{""});
-        QCOMPARE(lus([](const QString& c) { return QSettings(cheminReglages(), QSettings::IniFormat).value(c).toString(); }), attendus);
+            QCOMPARE(lus([](const QString& c) { return GetSetting(app, c.section(u'/', 0, 0), c.section(u'/', 1)); }) << avisMiseDeCote(),
+                     attendus + QStringList{""});
+        const auto ancien = [](const QString& c) { return QSettings(cheminReglages(), QSettings::IniFormat).value(c).toString(); };
+        QCOMPARE(lus(ancien), attendus);
         const QStringList autour = voisins(); // the store, then the copy set aside
         QCOMPARE(autour.size(), aCote ? 2 : 1);
         const QString copie = dossierReglages() + '/' + autour.last();
-        QVERIFY(!(aCote || refus) || empreinte(copie) == avant);
+        QVERIFY(genre != "abime" || contenu(copie) == octets);
+        QCOMPARE(QFileInfo(copie).isDir(), refus);
         QVERIFY2(aCote ? avis.contains(copie) && avis.contains("scores") : avis.isEmpty(), qPrintable(avis));
     }
 
@@ -149,18 +145,19 @@ private slots:
         for (int libres = 0; libres <= 5; ++libres) {
             QDir(dossierReglages()).removeRecursively();
             oublierCache();
-            const QByteArray place = "size=" + QByteArray::number((4 + libres) * 4096); // the file's four blocks, and those free
-            QVERIFY2(mount("tmpfs", racine, "tmpfs", libres ? MS_REMOUNT : 0, place.constData()) == 0, strerror(errno));
+            const QByteArray taille = "size=" + QByteArray::number((4 + libres) * 4096); // the file's four blocks, and those free
+            QVERIFY2(mount("tmpfs", racine, "tmpfs", libres ? MS_REMOUNT : 0, taille.constData()) == 0, strerror(errno));
             QVERIFY(poser(initial));
             bool demarre = true, notee = true;
             try { InitialiserReglages(app, "/usr/lib/chromalis"); } catch (const ErreurStockage&) { demarre = false; }
             try { inserer_record(app, "NN", gain, 99999); } catch (const ErreurStockage& e) { notee = e.numero() != 75; }
             QVERIFY(demarre || notee || contenu(cheminReglages()) == initial);
             oublierCache();
-            const QString bilan = QStringLiteral("%1 blocs libres: demarre %2, notee %3");
-            QCOMPARE(QStringList({bilan.arg(libres).arg(demarre).arg(notee), GetSetting(app, "parametres", "dossier application"), voisins().join(u' ')}) + tables(),
-                     QStringList({bilan.arg(libres).arg(libres >= 4).arg(libres > 4), libres >= 4 ? "/usr/lib/chromalis" : "/opt/jeu", "Chromalis.ini"})
-                         + (libres > 4 ? apres : avant));
+            const QString bilan = QStringLiteral("%1 blocs libres: demarre %2, notee %3, dossier %4").arg(libres);
+            const QString attendu = bilan.arg(libres >= 4).arg(libres > 4).arg(libres >= 4 ? "/usr/lib/chromalis" : "/opt/jeu");
+            QCOMPARE(QStringList(bilan.arg(demarre).arg(notee).arg(GetSetting(app, "parametres", "dossier application"))) + tables(),
+                     QStringList(attendu) + (libres > 4 ? apres : avant));
+            QCOMPARE(voisins(), QStringList{"Chromalis.ini"});
         }
     }
 
