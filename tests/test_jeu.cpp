@@ -182,6 +182,8 @@ private slots:
                 QCOMPARE(f->shaGris[K][n]->isVisible(), K <= lignes && n <= pions);
             }
         QCOMPARE(f->Line[11]->isVisible(), lignes == 12);
+        // Every hole is named for screen readers, the last one included.
+        QCOMPARE(f->img[12][5]->accessibleName(), QStringLiteral("Rangée 12, trou 5"));
         frmParties* p = instance<frmParties>();
         const QList<QWidget*> options{f->chkTemps, f->optDebutant, f->optExpert, f->optTop, f->cboJeu, f->chkPartie,
                                       p->lstParties, p->txtNumPartie, p->cmdChercher, p->cmdIdentique, p->cmdModifier};
@@ -386,6 +388,7 @@ private slots:
         // 2595 / 10 = 259.5: halves go to the even neighbour, 260; 2.5 % shows as 2 and 7.5 % as 8.
         QTest::newRow("10 s") << 10 << QStringList{"10", "20", "30"} << QList<int>{261, 521, 781, 2601};
         QTest::newRow("40 s") << 40 << QStringList{"2", "5", "8"} << QList<int>{66, 131, 196, 2601};
+        QTest::newRow("5 s, premier de la liste") << 5 << QStringList{"20", "40", "60"} << QList<int>{520, 1039, 1558, 2596};
     }
     void compteARebours()
     {
