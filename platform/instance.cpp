@@ -102,8 +102,9 @@ bool AutreInstanceEnCours()
     if (prise >= 0 && bind(prise, reinterpret_cast<const sockaddr*>(&a), longueur) == 0) {
         listen(prise, 4);
     } else {
+        const int erreur = errno; // read before close() may touch it
         fermer(prise);
-        if (errno == EADDRINUSE && copieALEcoute(a, longueur)) {
+        if (erreur == EADDRINUSE && copieALEcoute(a, longueur)) {
             fermer(fichier);
             return true;
         }
