@@ -250,6 +250,7 @@ private slots:
         QTest::newRow("prédéfinie NI1") << "Normal I" << 0 << n4 << "RORB" << "NI1";
         QTest::newRow("prédéfinie SE12") << "Super E" << 11 << n4 << "#512" << "SE12";
         QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "" << "NI1";
+        QTest::newRow("mode changé: la liste suit") << "Normal I>N" << 0 << n4 << "#101" << "NN1";
     }
     void tirage()
     {
@@ -261,7 +262,8 @@ private slots:
         platform::setRandomHook([nombres]() mutable { return nombres.isEmpty() ? 0.5f : float(nombres.takeFirst()); });
         if (secret.isEmpty())
             parties[1].clear();
-        j->choisir(options.section(u' ', 0, 0), options.section(u' ', 1), 0, partie);
+        for (const QString& mode : options.section(u' ', 1).split(u'>'))
+            j->choisir(options.section(u' ', 0, 0), mode, 0, partie);
         j->nouveau();
         if (secret.isEmpty())
             secret = QStringLiteral("RBVI");
