@@ -437,6 +437,7 @@ private slots:
         j->touche(Qt::Key_P);
         QVERIFY(f->cmdValider->hasFocus());
         QVERIFY(!f->Timer3.Enabled() && !f->Timer4.Enabled() && f->lblPause->isVisible());
+        QVERIFY(!f->Timer3.Actif() && !f->Timer4.Actif());
         j->tic(f->Timer1);
         QVERIFY(!f->lblPause->isVisible());
         j->tic(f->Timer1);

@@ -13,9 +13,11 @@
 #include "windows/dialogs/frmParties.h"
 #include "windows/dialogs/frmScores.h"
 #include "windows/main/frmChromalis.h"
+#include "windows/main/frmPasse.h"
 #include "windows/main/frmSplash.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -86,6 +88,14 @@ private slots:
         j->tic(f->Timer3, 5);
         j->touche(Qt::Key_P);
         comparer(f, QStringLiteral("partie-en-pause"));
+        // The solution access: the judge's cells and the secret under the board.
+        j->dansModal = [](QWidget* w) {
+            QTest::keyClicks(static_cast<frmPasse*>(w)->txtPasse, QStringLiteral("K417"));
+            QTest::keyClick(static_cast<frmPasse*>(w)->txtPasse, Qt::Key_Return);
+        };
+        support::cliquer(f->lblTriche);
+        QVERIFY(f->Label5->isVisible());
+        comparer(f, QStringLiteral("solution-revelee"));
     }
 
     // A normal game in Expert, lost: the finished board and the dialog over it.

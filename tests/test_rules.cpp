@@ -167,6 +167,7 @@ private slots:
             }
         }
         QCOMPARE(rules::lettre_valeur(0) + rules::lettre_valeur(9) + rules::lettre_valeur(-1), QString());
+        QVERIFY(!rules::combinaison_du_bloc(-1, QStringLiteral("RBVJ")) && !rules::combinaison_du_bloc(6, QStringLiteral("RBVJ")));
     }
 
     void points_data()

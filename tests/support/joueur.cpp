@@ -84,7 +84,7 @@ void Joueur::valider() { cliquer(f->cmdValider); }
 void Joueur::tic(VbTimer& t, int n)
 {
     for (int k = 0; k < n; ++k) {
-        QVERIFY(t.Enabled());
+        QVERIFY(t.Enabled() && t.Actif());
         emit t.Timer();
     }
 }

@@ -9,6 +9,8 @@ class VbTimer : public QObject {
 public:
     explicit VbTimer(QObject* parent = nullptr);
     bool Enabled() const { return enabled_; }
+    // Whether the clock underneath runs: a disabled timer must never tick.
+    bool Actif() const { return timer_.isActive(); }
     void setEnabled(bool on);
     int Interval() const { return interval_; }
     // A new interval restarts a running timer's count; the same interval changes nothing.
