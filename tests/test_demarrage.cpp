@@ -1,14 +1,6 @@
 // Start-up: exactly one copy runs, whatever a dead copy left; a store set aside is told once.
-#include "game/chromalis.h"
-#include "platform/dialogs.h"
-#include "platform/instance.h"
-#include "storage/settings.h"
 #include "support/support.h"
-#include "windows/main/frmChromalis.h"
-#include "windows/main/frmSplash.h"
 
-#include <QScopeGuard>
-#include <QTest>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>

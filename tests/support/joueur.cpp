@@ -1,20 +1,5 @@
 #include "support/joueur.h"
 
-#include "game/chromalis.h"
-#include "platform/clock.h"
-#include "windows/main/frmChromalis.h"
-#include "windows/main/frmSplash.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDrag>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
 namespace support {
 
 void cliquer(QWidget* w)

@@ -3,14 +3,6 @@
 // only moves when the test says so.
 #include "support/support.h"
 
-#include <QDateTime>
-#include <QString>
-
-class QAbstractButton;
-class QWidget;
-class VbTimer;
-class frmChromalis;
-
 namespace support {
 
 class Joueur : public Environnement {

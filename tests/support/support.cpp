@@ -1,25 +1,6 @@
 #include "support/support.h"
 
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/instance.h"
-#include "platform/program.h"
-#include "platform/random.h"
-#include "platform/shell.h"
-#include "storage/settings.h"
-#include "game/chromalis.h"
 #include "windows/controls/police.h"
-#include "windows/dialogs/frmFIN.h"
-#include "windows/dialogs/frmParties.h"
-#include "windows/dialogs/frmScores.h"
-#include "windows/main/frmChromalis.h"
-#include "windows/main/frmPasse.h"
-#include "windows/main/frmSplash.h"
-
-#include <QCoreApplication>
-#include <QEvent>
-#include <QPointer>
-#include <QWidget>
 
 namespace support {
 

@@ -1,11 +1,26 @@
 #pragma once
-// What the window tests share: an isolated settings store and scripted dialogs.
-#include <QList>
-#include <QString>
-#include <QTemporaryDir>
-#include <functional>
+// What the window tests share: an isolated settings store and scripted dialogs, and the windows
+// and Qt controls every one of them reaches into.
+#include "game/chromalis.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/instance.h"
+#include "platform/program.h"
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "storage/records.h"
+#include "storage/settings.h"
+#include "windows/dialogs/frmAide.h"
+#include "windows/dialogs/frmFIN.h"
+#include "windows/dialogs/frmParties.h"
+#include "windows/dialogs/frmScores.h"
+#include "windows/main/frmChromalis.h"
+#include "windows/main/frmPasse.h"
+#include "windows/main/frmSplash.h"
 
-class QWidget;
+#include <QtTest>
+#include <QtWidgets>
+#include <functional>
 
 namespace support {
 
