@@ -71,34 +71,43 @@ private slots:
         QTest::addColumn<QStringList>("marques");
         QTest::addColumn<int>("secondes");
         QTest::addColumn<QString>("fin");
+        QTest::addColumn<QString>("table"); // the game's table of records before > after, * the new one
         const QString trouve = QStringLiteral("BRAVO|Vous avez trouver la bonne combinaison des couleurs.");
         const QString gagne = trouve + QStringLiteral(" Par contre, vous ne figurez pas dans les high-scores.");
         const QString classe = trouve + QStringLiteral(" De plus, vous figurez dans les high-scores.");
         const QString perdu = QStringLiteral("PERDU|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|ON-|oui|");
         QTest::newRow("initiation: chaque marque à sa place")
             << "Normal I" << "RBVJ" << QStringList{"JBOR", "RBVJ"} << QStringList{"BN.B", "NNNN"} << 30
-            << classe + "|00h00mn30s|2|7700|--S|scores|****";
+            << classe + "|00h00mn30s|2|7700|--S|scores|****" << "";
         QTest::newRow("normal: noirs d'abord, une couleur ne sert qu'une fois")
             << "Normal N" << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "...."} << QStringList{"BB..", "NN..", "NBB.", "...."}
-            << 0 << "";
+            << 0 << "" << "";
         QTest::newRow("première rangée avant le premier top du chrono")
             << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0
-            << classe + "|00h00mn00s|1|9000|--S|scores|****";
+            << classe + "|00h00mn00s|1|9000|--S|scores|****" << "";
         QTest::newRow("expert: le trou vide fait partie de la réponse")
             << "Normal E" << "RZBZ" << QStringList{"RRBB", "R.B."} << QStringList{"NN..", "NNNN"} << 125
-            << classe + "|00h02mn05s|2|38750|--S|scores|*Z*Z";
+            << classe + "|00h02mn05s|2|38750|--S|scores|*Z*Z" << "";
         QTest::newRow("super expert, troisième rangée")
             << "Super E" << "RBVJO" << QStringList{"IIIII", "NNNNN", "RBVJO"} << QStringList{".....", ".....", "NNNNN"} << 125
-            << classe + "|00h02mn05s|3|448750|--S|scores|*****";
+            << classe + "|00h02mn05s|3|448750|--S|scores|*****" << "";
         QTest::newRow("neuvième rangée après dix minutes: aucun point")
             << "Normal E" << "RBVJ" << (QStringList(8, "IIII") << "RBVJ") << (QStringList(8, "....") << "NNNN") << 600
-            << gagne + "|00h10mn00s|9|0|ON-|oui|****";
+            << gagne + "|00h10mn00s|9|0|ON-|oui|****" << "";
         QTest::newRow("perdue à la dixième rangée, qui n'est pas marquée")
             << "Normal N" << "RBVJ" << QStringList(10, "RBJV") << (QStringList(9, "NNBB") << "....") << 0
-            << perdu + "****";
+            << perdu + "****" << "";
         QTest::newRow("super perdue, solution avec trous vides")
             << "Super E" << "RZBZN" << QStringList(12, "IIIII") << QStringList(12, ".....") << 0
-            << perdu + "*Z*Z*";
+            << perdu + "*Z*Z*" << "";
+        const QString dix = QStringList(10, "9000").join(u' ');
+        const QString huitMille = classe + QStringLiteral("|00h00mn30s|1|8700|--S|scores|****");
+        QTest::newRow("égalité: le nouveau passe devant") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
+            << huitMille << "9000 8700 100>9000 * 8700 100";
+        QTest::newRow("la dixième place remplacée") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
+            << huitMille << "9900 9800 9700 9600 9500 9400 9300 9200 9100 100>9900 9800 9700 9600 9500 9400 9300 9200 9100 *";
+        QTest::newRow("sous les dix meilleurs") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
+            << gagne + "|00h00mn30s|1|8700|ON-|oui|****" << dix + '>' + dix;
     }
     void partie()
     {
@@ -108,6 +117,11 @@ private slots:
         QFETCH(QStringList, marques);
         QFETCH(int, secondes);
         QFETCH(QString, fin);
+        QFETCH(QString, table);
+        const QString cle = options.left(1) + options.section(u' ', 1);
+        const QStringList avant = table.section(u'>', 0, 0).split(u' ', Qt::SkipEmptyParts);
+        for (int k = 0; k < avant.size(); ++k)
+            storage::SaveSetting(app, cle, QString::number(k + 1), record(avant[k].toInt()));
         // A previous game's time must not count in this one.
         temps_total = QStringLiteral("500");
         partie(options.section(u' ', 0, 0), options.section(u' ', 1), secret);
@@ -121,12 +135,21 @@ private slots:
             QCOMPARE(j->marques(r + 1), marques[r]);
         }
         QCOMPARE(vues, fin.isEmpty() ? QStringList() : QStringList{fin});
-        const QString cle = lettre_jeu + lettre_mode;
-        const QString attendu = fin.contains(QLatin1String("|scores|"))
+        const bool classe = fin.contains(QLatin1String("|scores|"));
+        const QString nouveau = classe
             ? storage::construire_record(fin.section(u'|', 4, 4).toInt(), QStringLiteral("votre nom ?"), rangees.size(),
                                          fin.section(u'|', 2, 2), storage::texte_date(j->maintenant.date()))
             : QString();
-        QCOMPARE(storage::GetSetting(app, cle, QStringLiteral("1")), attendu);
+        const QStringList apres = table.isEmpty() ? QStringList{"*"} : table.section(u'>', 1).split(u' ');
+        QStringList lus, attendus;
+        for (int k = 1; k <= 10; ++k) {
+            lus << storage::GetSetting(app, cle, QString::number(k));
+            attendus << (apres.value(k - 1) == u'*' ? nouveau : apres.value(k - 1).isEmpty() ? QString() : record(apres[k - 1].toInt()));
+        }
+        QCOMPARE(lus, attendus);
+        // The scores window was shown once, between the two presses, when the result is ranked.
+        const auto scores = [](const support::Appel& a) { return a.texte == QLatin1String("frmScores"); };
+        QCOMPARE(std::count_if(j->appels.begin(), j->appels.end(), scores), classe ? 1 : 0);
         // Non stops the game and leaves the finished board on view.
         QCOMPARE(jeu_en_cours, fin.isEmpty());
         QCOMPARE(f->cmdValider->isEnabled(), fin.isEmpty());
@@ -277,39 +300,6 @@ private slots:
         QCOMPARE(j->rangee(1), QStringLiteral("ZZZZ"));
         QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: ") + suivante);
         QCOMPARE(f->txtCombi->text(), parties[suivante.mid(2).toInt()]);
-    }
-
-    // A result worth 8700 points (Initiation, row 1, 30 s) reaches its place in the NI table.
-    void classement_data()
-    {
-        QTest::addColumn<QList<int>>("table");
-        QTest::addColumn<QList<int>>("apres");
-        QTest::newRow("égalité passe devant") << QList<int>{9000, 8700, 100} << QList<int>{9000, 8700, 8700, 100};
-        QTest::newRow("dixième remplacée") << QList<int>{9900, 9800, 9700, 9600, 9500, 9400, 9300, 9200, 9100, 100}
-                                           << QList<int>{9900, 9800, 9700, 9600, 9500, 9400, 9300, 9200, 9100, 8700};
-        QTest::newRow("sous les dix") << QList<int>(10, 9000) << QList<int>(10, 9000);
-    }
-    void classement()
-    {
-        QFETCH(QList<int>, table);
-        QFETCH(QList<int>, apres);
-        for (int k = 0; k < table.size(); ++k)
-            storage::SaveSetting(app, QStringLiteral("NI"), QString::number(k + 1), record(table[k]));
-        partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
-        j->avancer(30);
-        j->tic(f->Timer4);
-        j->jouer(QStringLiteral("RBVJ"));
-        QList<int> lus;
-        for (int k = 1; k <= 10; ++k)
-            lus << int(storage::points_record(storage::GetSetting(app, QStringLiteral("NI"), QString::number(k))));
-        QCOMPARE(lus.mid(0, apres.size()), apres);
-        const bool classe = apres != table;
-        QCOMPARE(vues.size(), 1);
-        QCOMPARE(vues[0].section(u'|', 5, 5), classe ? QStringLiteral("--S") : QStringLiteral("ON-"));
-        // The scores window was shown once, between the two presses, when the result is ranked.
-        QCOMPARE(std::count_if(j->appels.begin(), j->appels.end(), [](const support::Appel& a) { return a.texte == QLatin1String("frmScores"); }),
-                 classe ? 1 : 0);
-        QVERIFY(!jeu_en_cours);
     }
 
     // While the name is awaited the dialog cannot be closed, and the game is not stopped.
