@@ -36,10 +36,8 @@ private slots:
             QTest::newRow(nom) << QString::fromUtf8(p) << QString::fromUtf8(s) << QString::fromUtf8(l3)
                                << QString::fromUtf8(l8) << QString::fromUtf8(m);
         };
-        ligne("deux noirs", "RRRR", "RRBV", "RR..", "....", "N1 N2");
         ligne("chaque R du secret sert une fois", "BRRR", "RBVJ", "....", "RB..", "B1 B2");
         ligne("noirs d'abord", "JBOR", "RBVJ", ".B..", "R..J", "N2 B1 B4");
-        ligne("gagnant", "RBVJ", "RBVJ", "RBVJ", "....", "N1 N2 N3 N4");
         ligne("trou vide sur le Z du secret", "JZOI", "RZBV", ".Z..", "....", "N2");
         ligne("trou vide, Z du secret ailleurs", "BZBB", "ZRRR", "....", "Z...", "B2");
         ligne("rangée vide, secret sans Z", "ZZZZ", "RBVJ", "....", "....", "");
@@ -48,11 +46,9 @@ private slots:
         ligne("blancs contre Z", "    ", "ZZZZ", "....", "....", "");
         ligne("le noir garde sa place", "RBRR", "RRRB", "R.R.", ".R.B", "N1 N3 B2 B4");
         ligne("la place libre la plus à gauche", "RVVR", "BRRJ", "....", ".RR.", "B1 B4");
-        ligne("un seul J au secret", "RJJJ", "JRRR", "....", "JR..", "B1 B2");
         ligne("super", "VRRBB", "RRBBV", ".R.B.", "R.B.V", "N2 N4 B1 B3 B5");
         ligne("super XN", "XNXNX", "NXNXN", ".....", "NXNX.", "B1 B2 B3 B4");
         ligne("secret court, noirs", "RBRB", "RB", "RB..", "....", "N1 N2");
-        ligne("secret court, blancs", "RBVJ", "BR", "....", "BR..", "B1 B2");
         ligne("secret vide", "RBVJ", "", "....", "....", "");
         ligne("secret trop long: n places comptent", "RBVO", "RBVJO", "RBV.", "....", "N1 N2 N3");
         ligne("minuscules", "RBVJ", "rbvj", "....", "....", "");
@@ -120,7 +116,7 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<std::vector<float>>("nombres");
         QTest::addColumn<QString>("combinaison");
-        const float b6 = 2.0f / 6.0f, j6 = 4.0f / 6.0f, b8 = 0.25f, j8 = 0.5f, x8 = 1.0f - 1.0f / 32.0f;
+        const float b6 = 2.0f / 6.0f, j6 = 4.0f / 6.0f, b8 = 0.25f, x8 = 1.0f - 1.0f / 32.0f;
         // r x colours in single precision, halves to even; 0 is R, or Z in Expert (three at most).
         QTest::newRow("v/8 exact, toutes les lettres") << 8 << 8 << "expert"
             << std::vector<float>{0, 0.125f, 0.25f, 0.375f, 0.5f, 0.625f, 0.75f, 0.875f} << "RRBVJOIN";
@@ -132,8 +128,6 @@ private slots:
             << std::vector<float>{2.5f / 6, 3.5f / 6, 5.5f / 6, 0.999f, 0.08f} << "BJIIR";
         QTest::newRow("NE quatre zéros") << 4 << 6 << "top" << std::vector<float>{0, 0, 0, 0} << "ZZZR";
         QTest::newRow("SE quatre zéros puis X") << 5 << 8 << "top" << std::vector<float>{0, 0, 0, 0, x8} << "ZZZRX";
-        QTest::newRow("SE Z B Z J Z") << 5 << 8 << "top" << std::vector<float>{0, b8, 0, j8, 0} << "ZBZJZ";
-        QTest::newRow("SE B Z Z Z Z") << 5 << 8 << "top" << std::vector<float>{b8, 0, 0, 0, 0} << "BZZZR";
         QTest::newRow("NE J Z Z Z") << 4 << 6 << "top" << std::vector<float>{j6, 0, 0, 0} << "JZZZ";
         QTest::newRow("NE sans zéro") << 4 << 6 << "top" << std::vector<float>{b6, j6, b6, j6} << "BJBJ";
         QTest::newRow("NN zéros") << 4 << 6 << "expert" << std::vector<float>{0, 0, 0, 0} << "RRRR";
