@@ -125,8 +125,11 @@ private slots:
         // A previous game's time must not count in this one.
         temps_total = QStringLiteral("500");
         partie(options.section(u' ', 0, 0), options.section(u' ', 1), secret);
+        // The pointer beside the board follows the row being played.
+        const int ecart = f->imgCurseur->y() - f->img[1][1]->y();
         for (int r = 0; r < rangees.size(); ++r) {
             QCOMPARE(num_ligne, std::int16_t(r + 1));
+            QCOMPARE(f->imgCurseur->y() - f->img[r + 1][1]->y(), ecart);
             if (r == rangees.size() - 1 && secondes > 0) {
                 j->avancer(secondes);
                 j->tic(f->Timer4);
