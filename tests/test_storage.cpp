@@ -89,9 +89,9 @@ private slots:
                                 "4=\"a\\nb\\r\\tc\\x1\\x31\\x64\\\\e\\\"f,g=h\"\n5=@String(x\\0y)\n6=\n8=a\x7f" "b\n\n[scores]\nOK=OUI\n")
             << QStringList{"NI/1=13400;Zoé ☃;4;00h02mn40s;14/03/2003;", "NI/2=@ana;1;", "NI/3= blanc ", "NI/4=a\nb\r\tc\x01" "1d\\e\"f,g=h",
                            "NI/5=" + QString::fromUtf16(u"x\0y", 3), "NI/6=", "NI/8=a\x7f" "b", "scores/OK=OUI"};
-        QTest::newRow("a la main, BOM, autre marqueur")
+        QTest::newRow("a la main, BOM, autre marqueur, sans fin de ligne")
             << "" << QByteArray("\xef\xbb\xbf[scores]\r\nOK=NON\r\n[SN]\r\n1=13400;votre nom ?;4;00h02mn40s;14/03/2003;\r\n"
-                                "2 = 900;Le \"Roi\";3;00h01mn00s;01/01/2004; \r\n")
+                                "2 = 900;Le \"Roi\";3;00h01mn00s;01/01/2004; ")
             << QStringList{"SN/1=13400;votre nom ?;4;00h02mn40s;14/03/2003;", "SN/2=900;Le \"Roi\";3;00h01mn00s;01/01/2004;", "scores/OK=NON"};
         QTest::newRow("valeurs ecrites")
             << "ecrire" << QByteArray() << QStringList{"NE/1=a=b;c,d [x] #e \"q\" \\ %20 \\n \\x41", "NE/2=\"a;b\"", "NE/3=ligne1\nligne2\r\n",
