@@ -3,30 +3,13 @@
 // Enter presses, Tab moves, pegs typed on the board, the solution field's letters, the help on F1,
 // and the board as a screen reader hears it.
 #include "support/support.h"
-
-#include "game/chromalis.h"
-#include "platform/dialogs.h"
 #include "platform/echelle.h"
-#include "platform/instance.h"
-#include "platform/program.h"
 #include "platform/traducteur.h"
 #include "platform/twips.h"
-#include "storage/settings.h"
 #include "windows/controls/CadreVb.h"
 #include "windows/controls/WrapButton.h"
 #include "windows/controls/artwork.h"
 #include "windows/controls/police.h"
-#include "windows/dialogs/frmAide.h"
-#include "windows/dialogs/frmFIN.h"
-#include "windows/dialogs/frmParties.h"
-#include "windows/dialogs/frmScores.h"
-#include "windows/main/frmChromalis.h"
-#include "windows/main/frmPasse.h"
-#include "windows/main/frmSplash.h"
-
-#include <QAccessible>
-#include <QTest>
-#include <QtWidgets>
 
 using namespace Chromalis;
 

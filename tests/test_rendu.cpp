@@ -4,23 +4,8 @@
 // drawn beside the build, with the pixels that differ in red.
 #include "support/joueur.h"
 
-#include "game/chromalis.h"
 #include "platform/twips.h"
-#include "storage/records.h"
-#include "storage/settings.h"
 #include "windows/controls/police.h"
-#include "windows/dialogs/frmFIN.h"
-#include "windows/dialogs/frmParties.h"
-#include "windows/dialogs/frmScores.h"
-#include "windows/main/frmChromalis.h"
-#include "windows/main/frmPasse.h"
-#include "windows/main/frmSplash.h"
-
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace Chromalis;
 
@@ -86,7 +71,7 @@ private slots:
     void partieEnPause()
     {
         partie(QStringLiteral("Super"), QStringLiteral("I"), QStringLiteral("RRBVX"), 20);
-        for (const QString& r : {"RBVJO", "XRINB", "RRVVX"})
+        for (const char* r : {"RBVJO", "XRINB", "RRVVX"})
             j->jouer(r);
         j->poser(QStringLiteral("RR.N"));
         j->avancer(83);
