@@ -214,9 +214,10 @@ private slots:
         for (QWidget* w : std::initializer_list<QWidget*>{s->Label4, s->Frame1, s->Label4, s->imgLogo}) {
             QEnterEvent e(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
             QCoreApplication::sendEvent(w, &e);
-            lien << s->Label4->palette().color(QPalette::WindowText).name() + (s->Label4->font().underline() ? "_" : "");
+            const QFont police = s->Label4->font();
+            lien << s->Label4->palette().color(QPalette::WindowText).name() + (police.underline() ? "_" : "") + (police.bold() ? "b" : "");
         }
-        QCOMPARE(lien, QStringList({"#ff0000_", "#0000ff", "#ff0000_", "#0000ff"}));
+        QCOMPARE(lien, QStringList({"#ff0000_b", "#0000ffb", "#ff0000_b", "#0000ffb"}));
         QTest::mouseClick(s->Label4, Qt::LeftButton);
         QCOMPARE(env->ouvertures, aide ? QStringList{dossier_appli} : QStringList());
         QCOMPARE(messages(), aide ? QStringList() : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
@@ -232,6 +233,9 @@ private slots:
         QVERIFY((!estCharge<frmSplash>() || emplacement<frmSplash>() != s) && !s->Timer1.Enabled());
         QVERIFY(f->isVisible() && !f->Timer2.Enabled() && instance<frmSplash>()->Label4->isEnabled());
         QCOMPARE(f->windowTitle(), QStringLiteral("Ventaroc vous propose:"));
+        // The maker's name on the board opens the site.
+        QTest::mouseClick(f->Label7, Qt::LeftButton);
+        QCOMPARE(env->ouvertures.last(), QStringLiteral("https://www.ventaroc.example/"));
 
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
         const QString secret = f->txtCombi->text();
@@ -284,7 +288,7 @@ private slots:
         int vues = 0;
         const auto verifier = [&](QWidget* fenetre) {
             // The game's icon at every size a window manager asks for; an icon greys on a disabled button.
-            for (const QIcon icone = fenetre->windowIcon(); const int t : {16, 32, 64})
+            for (const QIcon icone = fenetre->windowIcon(); const int t : {16, 24, 32, 48, 64})
                 if (const QImage i = icone.pixmap(QSize(t, t), 1.0).toImage();
                     !icone.availableSizes().contains(QSize(t, t)) || i.size() != QSize(t, t) || qAlpha(i.pixel(t / 2, t / 2)) < 255)
                     coupes << fenetre->windowTitle() + QStringLiteral(": no icon at %1").arg(t);
