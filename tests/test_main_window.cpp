@@ -95,10 +95,12 @@ class TestMainWindow : public QObject {
                 // an outside link goes to the desktop; Escape closes it.
                 frmAide* aide = frmAide::ouverte();
                 QVERIFY2(aide, "no help window");
-                const QVariant pion = aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl("pion:R?18"));
+                const auto pion = [aide](const char* nom) {
+                    return aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl(nom)).value<QImage>(); };
                 journal << aide->windowTitle() + QString::number(aide->windowModality()) + u' '
                         + aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
-                        + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion.value<QImage>().isNull() ? "+pion" : "");
+                        + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion("pion:R?18").isNull() ? "+pion " : "")
+                        + pion("pion:libre?18").pixelColor(9, 9).name(); // a result's free slot: a grey disc
                 emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
                 taper(aide, QStringLiteral("Esc"));
                 journal << (frmAide::ouverte() ? "ouverte" : "fermée");
@@ -364,11 +366,11 @@ private slots:
         ligne("F1 sans page", "", "@QComboBox F1", "", "dlg=Erreur @QComboBox");
         ligne("F1 au bureau", "page", "@QComboBox F1", "", "ouv=aide.htm @QComboBox*");
         ligne("F1 sans bureau", "page sansnav", "@QComboBox F1 #aide", "",
-              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 Aide Rouge+pion,fermée");
+              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 Aide Rouge+pion #808080,fermée");
         ligne("F1 page illisible", "dossier sansnav", "@QComboBox F1", "", "dlg=Chromalis ouv=aide.htm @QComboBox",
               "Erreur lors de l'ouverture du fichier d'aide.");
         ligne("F1 sur les scores", "page sansnav", "F8", "F1 #aide",
-              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ scores=NORMAL @Aide vu=Aide de Chromalis2 Aide Rouge+pion,fermée");
+              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ scores=NORMAL @Aide vu=Aide de Chromalis2 Aide Rouge+pion #808080,fermée");
         ligne("F2 site", "", "@QComboBox F2", "", "ouv=https://www.ventaroc.example/ @QComboBox*");
         ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "", "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
         ligne("F3 mail", "", "@QComboBox F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
