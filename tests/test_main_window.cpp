@@ -96,7 +96,8 @@ class TestMainWindow : public QObject {
                 frmAide* aide = frmAide::ouverte();
                 QVERIFY2(aide, "no help window");
                 const auto pion = [aide](const char* nom) {
-                    return aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl(nom)).value<QImage>(); };
+                    return aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl(nom)).value<QImage>();
+                };
                 journal << aide->windowTitle() + QString::number(aide->windowModality()) + u' '
                         + aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
                         + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion("pion:R?18").isNull() ? "+pion " : "")
@@ -104,8 +105,7 @@ class TestMainWindow : public QObject {
                 emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
                 taper(aide, QStringLiteral("Esc"));
                 journal << (frmAide::ouverte() ? "ouverte" : "fermée");
-            }
-            else if (touches.contains(mot) || (mot.size() == 2 && mot[0] == u'F'))
+            } else if (touches.contains(mot) || (mot.size() == 2 && mot[0] == u'F'))
                 QTest::keyClick(w->windowHandle(), Qt::Key(touches.value(mot, Qt::Key_F1 + mot.mid(1).toInt() - 1)), mod);
             else
                 for (QChar c : mot)
