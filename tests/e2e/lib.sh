@@ -49,19 +49,19 @@ lancer() {
     PIDS+=("$JEU")
 }
 
-# Prints the id of the visible window with exactly this title, if there is one (or waits $2 s for it).
+# Prints the id of the visible window with exactly this title, if there is one.
 fenetre() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | awk 'NR == 1 { print; t = 1 } END { exit !t }'; }
-attendre_fenetre() { attendre "${2:-10}" fenetre "$1"; }
 absente() { ! fenetre "$1" >/dev/null; }
 vivant() { kill -0 "$1" 2>/dev/null; }
 mort() { ! vivant "$1"; }
 
-# Waits for window $1 (else fails saying $3), keeps its picture $2, sets FENETRE, presses keys $4...
+# Waits for window $1 (else fails saying $3), keeps its picture $2, brings it to the front, presses keys $4...
 dialogue() {
-    FENETRE=$(attendre_fenetre "$1") || echec "$3"
+    local id
+    id=$(attendre 10 fenetre "$1") || echec "$3"
     sleep 0.3
     capture "$2"
-    activer "$FENETRE"
+    activer "$id"
     shift 3
     [ $# = 0 ] || touche "$@"
 }
@@ -72,10 +72,7 @@ origine() {
                                    /^  Width:/ { print "CW=" $2 } /^  Height:/ { print "CH=" $2 }')"
 }
 
-cliquer() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
-
-# A real drag from x1 y1 to x2 y2: press, move in eight steps, release (the peg in the air is the
-# pointer, which pictures of the screen do not show).
+# A real drag from x1 y1 to x2 y2 in eight steps (the peg in the air is the pointer: pictures miss it).
 glisser() {
     local i pas=()
     for i in 1 2 3 4 5 6 7 8; do
@@ -85,7 +82,7 @@ glisser() {
 }
 
 # Keys go to the focused window: sent to a given one, they trip on PointerRoot.
-activer() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true; }
+activer() { timeout 3 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" 2>/dev/null || true; }
 touche() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
 
 # SIGKILL, and its windows gone before the next start, so that they are not mistaken for the new.
@@ -95,10 +92,9 @@ arreter() {
     attendre 5 eval '! xdotool search --pid "$JEU" >/dev/null' || echec "les fenêtres du jeu tué restent à l'écran"
 }
 
-# Waits for the main window after the start-up window; sets MAIN, OX, OY, CW, CH, and LARGEUR, its
-# width, 322 pixels at scale 1.
+# Waits for the main window after the start-up window; sets MAIN, OX, OY, CW, CH and LARGEUR (322 at scale 1).
 attendre_principale() {
-    MAIN=$(attendre_fenetre "Ventaroc vous propose:" 15) || echec "la fenêtre principale ne vient pas"
+    MAIN=$(attendre 15 fenetre "Ventaroc vous propose:") || echec "la fenêtre principale ne vient pas"
     sleep 0.5
     activer "$MAIN"
     origine "$MAIN"
@@ -108,7 +104,7 @@ attendre_principale() {
 # Starts the game (name, then VAR=value) and sees the start-up window alone, then the main window alone.
 demarrer() {
     lancer "$@"
-    attendre_fenetre "Chromalis" >/dev/null || echec "$1: pas de fenêtre de démarrage"
+    attendre 10 fenetre "Chromalis" >/dev/null || echec "$1: pas de fenêtre de démarrage"
     sleep 0.4
     capture "$1-accueil"
     absente "Ventaroc vous propose:" || echec "$1: la fenêtre principale est déjà là"

@@ -29,17 +29,13 @@ choisir_NI1
 touche R 1 r R Return
 # Row 2, with a mistake taken back by Backspace, wins.
 touche R O B BackSpace R B
-capture rangee-2
 touche Return
 # The end dialog opens on "Tableau des Scores", which Enter presses. In the scores window, Enter
 # asks for the name and its message puts the focus in the name box; the name, Enter, Esc; Esc again
 # closes the dialog.
-dialogue BRAVO bravo "pas de BRAVO"
-touche Return
-attendre_fenetre "CHROMALIS: Tableau des scores" 5 >/dev/null || echec "Entrée n'ouvre pas les scores"
-touche Return
-attendre_fenetre "Donnée manquante" 5 >/dev/null || echec "Entrée ne demande pas le nom"
-touche Return ctrl+a
+dialogue BRAVO bravo "pas de BRAVO" Return
+dialogue "CHROMALIS: Tableau des scores" scores "Entrée n'ouvre pas les scores" Return
+dialogue "Donnée manquante" nom "Entrée ne demande pas le nom" Return ctrl+a
 xdotool type --delay 40 Clavier
 touche Return Escape
 sleep 0.3

@@ -22,13 +22,10 @@ echo "écran $3 à x$4: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($
     | tee "$ARTEFACTS/mesure.txt"
 [ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
 # With a scale factor, steps of 0.25 cannot meet the share on every screen: the window only fits.
-if [ "$4" = 1 ]; then
-    [ "$part" -ge 55 ] && [ "$part" -le 75 ] || [ "$LARGEUR" = 322 ] || echec "la fenêtre prend $part % de l'écran"
-fi
+[ "$4" != 1 ] || [ "$LARGEUR" = 322 ] || (( part >= 55 && part <= 75 )) || echec "la fenêtre prend $part % de l'écran"
 # As much room above the title bar as below the window, within pixels of the scale of the frame.
-haut_cadre=$((OY - h))
-bas=$((utile - OY - CH - b))
-[ $((haut_cadre - bas)) -le 4 ] && [ $((bas - haut_cadre)) -le 4 ] || echec "pas centrée: $haut_cadre au-dessus, $bas au-dessous"
+ecart=$(( (OY - h) - (utile - OY - CH - b) ))
+[ "${ecart#-}" -le 4 ] || echec "pas centrée: $ecart pixels de plus au-dessus qu'au-dessous"
 
 # The options shown, a game started, a red peg dragged to the first hole.
 touche F6 F5

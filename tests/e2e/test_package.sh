@@ -1,13 +1,11 @@
 # The Debian package built by CPack, unpacked into a private root: its dependencies, icon, desktop entry
 # and metainfo; the program started through bin/ hands its lib/chromalis/aide.htm to xdg-open (a
 # recorder here) on F1, and shows it in its own help window when xdg-open fails or is missing.
-BUILD=$(cd "$(dirname "$1")/.." && pwd)
 source "$(dirname "$0")/lib.sh" "$1" "$2" paquet
 
-cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/paquet" >"$ARTEFACTS/cpack.log" 2>&1 \
+cpack -G DEB --config "$(dirname "$EXE")/../CPackConfig.cmake" -B "$WORK/paquet" >"$ARTEFACTS/cpack.log" 2>&1 \
     || echec "cpack a échoué (voir $ARTEFACTS/cpack.log)"
 DEB=$(ls "$WORK"/paquet/chromalis_*.deb) || echec "aucun paquet chromalis_*.deb produit"
-dpkg-deb --info "$DEB" >"$ARTEFACTS/control.txt"
 # The libraries found by dpkg-shlibdeps; the pictures are rendered at build time: QtSvg is not one.
 depends=$(dpkg-deb -f "$DEB" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libstdc++6* && $depends != *libqt6svg6* ]] || echec "dépendances: $depends"

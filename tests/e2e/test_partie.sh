@@ -5,31 +5,27 @@ source "$(dirname "$0")/lib.sh" "$1" "$2" partie
 
 # 1. The start-up window alone, then the main window alone, 322 pixels wide at scale 1, its folder noted.
 demarrer 1
-capture 2-principale
 [ "$CW" = 322 ] || echec "largeur $CW au lieu de 322 pixels sur un écran de 1024x768"
 grep -q '^OK=OUI' "$INI" && grep -q '^dossier%20application=' "$INI" || echec "marqueur OUI ou dossier absent: $(cat "$INI")"
 
 # 2. A second copy says so and goes away; the first stays.
-premier=$JEU
-lancer seconde
+"$EXE" >"$ARTEFACTS/sortie-seconde.log" 2>&1 &
+PIDS+=("$!")
 dialogue "Information..." 3-seconde-copie "pas de refus de la seconde copie" Return
-attendre 5 mort "$JEU" || echec "la seconde copie tourne encore"
-JEU=$premier
+attendre 5 mort "${PIDS[-1]}" || echec "la seconde copie tourne encore"
 vivant "$JEU" || echec "la première copie s'est arrêtée"
 
-# 3. NI1 won; in the scores window the name of the new row 1 selected, replaced by a 1 MB paste.
+# 3. NI1 won; the scores window asks for the name of the new row 1, replaced by a 1 MB paste.
 gagner_NI1
 dialogue BRAVO 4-bravo "pas de BRAVO après la bonne combinaison" space
-SCORES=$(attendre_fenetre "CHROMALIS: Tableau des scores" 5) || echec "le tableau des scores ne s'ouvre pas"
-sleep 0.3
-origine "$SCORES"
-cliquer $(point 3112 1192)
+dialogue "CHROMALIS: Tableau des scores" 5-scores "le tableau des scores ne s'ouvre pas" Return
+dialogue "Donnée manquante" 6-nom "Entrée ne demande pas le nom" Return
 coproc COLLE { exec "$(dirname "$EXE")/presse_papiers" 1048576 "Nom tres long "; }
 PIDS+=("$COLLE_PID")
 read -r -t 10 pret <&"${COLLE[0]}" && [ "$pret" = pret ] || echec "le presse-papiers ne se prépare pas"
 touche ctrl+a ctrl+v
 sleep 1
-capture 5-nom-colle
+capture 7-nom-colle
 touche Return
 attendre 30 grep -q 'Nom tres long' "$INI" || echec "le nom collé n'arrive pas dans $INI"
 arreter
@@ -42,6 +38,6 @@ record=$(awk -F';' '/^\[/ { s = $0 } s == "[NI]" && /^1=/ { print length($2), su
 
 # 5. The close box asks; Yes ends the program.
 wmctrl -c "Ventaroc vous propose:"
-dialogue Chromalis 6-quitter "pas de confirmation à la fermeture" alt+o
+dialogue Chromalis 8-quitter "pas de confirmation à la fermeture" alt+o
 attendre 5 mort "$JEU" || echec "Oui n'a pas fermé le jeu"
 echo "partie: OK"
