@@ -22,7 +22,7 @@ echo "écran $3 à x$4: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($
     | tee "$ARTEFACTS/mesure.txt"
 [ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
 # With a scale factor, steps of 0.25 cannot meet the share on every screen: the window only fits.
-[ "$4" != 1 ] || [ "$LARGEUR" = 322 ] || (( part >= 55 && part <= 75 )) || echec "la fenêtre prend $part % de l'écran"
+[ "$4" != 1 ] || (( part >= 55 && part <= 75 )) || echec "la fenêtre prend $part % de l'écran"
 # As much room above the title bar as below the window, within pixels of the scale of the frame.
 ecart=$(( (OY - h) - (utile - OY - CH - b) ))
 [ "${ecart#-}" -le 4 ] || echec "pas centrée: $ecart pixels de plus au-dessus qu'au-dessous"
