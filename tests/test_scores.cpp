@@ -61,31 +61,6 @@ class TestScores : public QObject {
     QMap<QString, QString> messages; // full text of each dialog, and its short name in the states
     QMap<QString, QStringList> avant; // the store after the last step
 
-    void ouvrir(const QString& cle, int place)
-    {
-        if (place) { // a won game entered NN at this place with the placeholder name, after the records above it
-            for (int k = 1; k < place; ++k)
-                storage::SaveSetting(app, "NN", QString::number(k), record("NN", k));
-            points = 9000;
-            num_ligne = 6;
-            ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s", "14/03/2003");
-            storage::SaveSetting(app, "NN", QString::number(place), ligne_score);
-            instance<frmFIN>()->lblTemps->setText("00h02mn40s");
-            i = static_cast<std::int16_t>(place);
-        }
-        instance<frmChromalis>()->cboJeu->setCurrentIndex(cle.startsWith(u'S'));
-        lettre_jeu = cle.left(1).remove(u'-');
-        lettre_mode = cle.mid(1).remove(u'-');
-        dans_scores = place > 0;
-        avant = magasin();
-        (s = instance<frmScores>())->show();
-        QVERIFY(QTest::qWaitForWindowExposed(s));
-        // Centred as loaded (name entry then shortens it); every box, control and heading of the table carries a tip.
-        QVERIFY(place || (s->frameGeometry().center() - s->screen()->geometry().center()).manhattanLength() <= 8);
-        for (QWidget* w : s->findChildren<QWidget*>())
-            QVERIFY(!w->toolTip().isEmpty() || !(w->inherits("QAbstractButton") || w->inherits("QComboBox") || w->inherits("QLineEdit")
-                                                 || w == s->lblJeu || w == s->lblMode));
-    }
     // Clicks, keys (in the name box of the new entry's row, or of row 1), typed or pasted names
     // ('_' for a space), the answer to the reset's question (+ yes, - no), the store blocked or not.
     void jouer(const QString& actions)
@@ -119,29 +94,20 @@ class TestScores : public QObject {
             }
         }
     }
-    // The table shown, named after the stored table nearest to it ("vide": none, ≠N: row N differs).
+    // The table shown, named after the stored table it matches ("vide": none), the name being typed aside.
     QString table(const QMap<QString, QStringList>& magasin) const
     {
         QStringList lignes;
         for (int r = 1; r <= 10; ++r) {
             QString l;
             for (QLineEdit* b : *s->ligne(r))
-                l += b->text() + u';';
+                l += (b->isReadOnly() ? b->text() : storage::decouper_record(magasin[lettre_jeu + lettre_mode][r - 1])[1]) + u';';
             lignes << (l == ";;;;;" ? QString() : l);
         }
-        if (lignes.join(QString()).isEmpty())
-            return QStringLiteral("vide");
-        QString nom;
-        QStringList ecarts;
-        for (const QString& t : storage::cles_tables) {
-            QStringList e;
-            for (int r = 0; r < 10; ++r)
-                if (magasin[t][r] != lignes[r])
-                    e << QString::number(r + 1);
-            if (nom.isEmpty() || e.size() < ecarts.size())
-                nom = t, ecarts = e;
-        }
-        return ecarts.isEmpty() ? nom : nom + u'≠' + ecarts.join(u',');
+        for (const QString& t : storage::cles_tables)
+            if (magasin[t] == lignes)
+                return lignes.join(QString()).isEmpty() ? QStringLiteral("vide") : t;
+        return lignes.join(u'/');
     }
     // Headings, table, "vue" (the commands within reach under the tenth row, VOIR the default) or
     // "saisie N" (the window shortened over them, the validate button on row N and the default, row N's
@@ -153,24 +119,27 @@ class TestScores : public QObject {
         QString e = QStringLiteral("fermée");
         if (estCharge<frmScores>()) {
             const bool saisie = s->cmdValider->isVisible();
-            e = s->lblJeu->text() + u' ' + s->lblMode->text() + u' ' + table(apres) + (saisie ? " saisie " + s->cmdValider->text() : " vue");
+            e = s->lblJeu->text() + u' ' + s->lblMode->text() + u' ' + table(apres);
+            e += saisie ? " saisie " + s->cmdValider->text() : " vue";
             bool commandes = s->rect().contains(s->lblAide->geometry());
             for (QWidget* w : std::initializer_list<QWidget*>{s->lblConsigne, s->optNormal, s->optSuper, s->cboMode, s->cmdVoir,
                                                               s->cmdRAZ[0], s->cmdRAZ[1], s->cmdFermer})
                 commandes &= s->Frame2->rect().contains(w->geometry()) && w->y() > s->txtDix[0]->geometry().bottom();
             // The default button: Valider in name entry, else the focused button or VOIR.
             auto* bouton = qobject_cast<QPushButton*>(s->focusWidget());
-            e += commandes == saisie || !(saisie ? s->cmdValider : bouton ? bouton : s->cmdVoir)->isDefault() ? " mal disposée" : "";
+            QPushButton* defaut = saisie ? s->cmdValider : bouton ? bouton : s->cmdVoir;
+            e += commandes == saisie || !defaut->isDefault() ? " mal disposée" : "";
+            // Boxes not read only or not in the system's colours: the name box of the new entry's row alone.
             QStringList marquees;
             for (int r = 1; r <= 10; ++r)
                 for (QLineEdit* b : *s->ligne(r)) {
                     const QPalette p = b->palette(), systeme = QApplication::palette(b);
                     if (!b->isReadOnly() || p.color(QPalette::Base) != systeme.color(QPalette::Base)
                         || p.color(QPalette::Text) != systeme.color(QPalette::Text))
-                        marquees << QString::number(r) + (p.color(QPalette::Base) == Qt::black && p.color(QPalette::Text) == Qt::red
-                                                          && b == s->ligne(r)->at(1) && b->y() == s->cmdValider->y() ? "" : "?");
+                        marquees << QString::number(r) + (b == s->ligne(r)->at(1) && b->y() == s->cmdValider->y() ? "" : "?");
                 }
-            e += marquees == (saisie ? QStringList{s->cmdValider->text()} : QStringList()) ? "" : " marquées " + marquees.join(u',');
+            e += marquees == QStringList(saisie, s->cmdValider->text()) ? "" : " marquées " + marquees.join(u',');
+            e += saisie ? " «" + s->ligne(i)->at(1)->text() + u'»' : "";
             e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
             QWidget* focus = s->focusWidget();
             e += focus == s->cmdVoir ? " ↑VOIR" : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom" : "";
@@ -184,11 +153,12 @@ class TestScores : public QObject {
                     e += apres[t][k] == avant[t][k] ? "" : QStringLiteral(" %1%2=%3").arg(t).arg(k + 1).arg(apres[t][k]);
         }
         for (const support::Appel& a : env->appels) {
-            const QString texte = a.genre == "Beep" ? "bip" : a.titre + u'|' + QString::number(a.style) + u'|' + a.texte;
-            const auto connu = std::find_if(messages.keyValueBegin(), messages.keyValueEnd(), [&](auto m) { return texte.startsWith(m.first); });
-            e += u' ' + (connu == messages.keyValueEnd() ? texte : connu->second);
+            QString texte = a.genre == "Beep" ? "bip" : a.titre + u'|' + QString::number(a.style) + u'|' + a.texte;
+            for (auto m = messages.cbegin(); m != messages.cend(); ++m)
+                texte = texte.startsWith(m.key()) ? m.value() : texte;
+            e += u' ' + texte;
         }
-        e += env->ouvertures == QStringList{dossier_appli} ? " aide" : env->ouvertures.isEmpty() ? "" : " ouvert " + env->ouvertures.join(u',');
+        e += env->ouvertures.isEmpty() ? "" : " ouvert " + env->ouvertures.join(u',').replace(dossier_appli, "aide");
         avant = apres;
         env->appels.clear();
         env->ouvertures.clear();
@@ -217,12 +187,18 @@ private slots:
         const QString confirmer = QStringLiteral("\nAppuyez sur OUI pour confirmer ce choix.");
         messages = {{"Donnée manquante|64|Vous devez sélectionner le type de jeu avant de pouvoir voir les scores.", "[type?]"},
                     {"Donnée manquante|64|Vous devez sélectionner un mode avant de pouvoir voir les scores.", "[mode?]"},
-                    {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné." + confirmer, "[RAZ?]"},
-                    {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes." + confirmer, "[TOUT?]"},
+                    {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné."
+                     + confirmer, "[RAZ?]"},
+                    {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes."
+                     + confirmer, "[TOUT?]"},
                     {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
         for (int place : {1, 2, 3, 10})
             messages[QStringLiteral("Donnée manquante|64|Entrez votre nom en ligne %1 SVP.").arg(place)] = "[nom?]";
-        const QString nouveau = QStringLiteral("NORMAL NORMAL NN vue RAZ ↑VOIR NN%1=9000;%2;6;00h02mn40s;14/03/2003;");
+        // A name given at once, as stored, with the beeps it took.
+        const auto nom = [](const char* titre, int place, const QString& actions, const QString& nom, const QString& bips = {}) {
+            const QString etat = QStringLiteral("NORMAL NORMAL NN vue RAZ ↑VOIR NN%1=9000;%2;6;00h02mn40s;14/03/2003;");
+            QTest::newRow(titre) << Scenario{"NN", place, {{actions, etat.arg(place).arg(nom) + bips}}};
+        };
         QTest::newRow("dix lignes, puis les autres tables") << Scenario{"NI", 0, {
             {"", "NORMAL INITIATION NI vue RAZ"},
             {"Super E", "NORMAL INITIATION NI vue RAZ"}, // chosen, not shown before VOIR
@@ -238,18 +214,18 @@ private slots:
             {"VOIR", "NORMAL NORMAL vide vue ↑VOIR [type?]"},
             {"Super VOIR", "SUPER NORMAL SN vue RAZ ↑VOIR"}}};
         QTest::newRow("nom refusé puis donné") << Scenario{"NN", 3, {
-            {"", "NORMAL NORMAL NN saisie 3"},
-            {"Valider", "NORMAL NORMAL NN saisie 3 ↑nom [nom?]"},
-            {"tape: Entrée", "NORMAL NORMAL NN≠3 saisie 3 ↑nom [nom?]"},
-            {"tape:Anne Valider", nouveau.arg(3).arg("Anne")},
+            {"", "NORMAL NORMAL NN saisie 3 «votre nom ?»"},
+            {"Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
+            {"tape: Entrée", "NORMAL NORMAL NN saisie 3 «» ↑nom [nom?]"},
+            {"tape:Anne Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"},
             {"tape:Bob", "NORMAL NORMAL NN vue RAZ ↑nom"}}}; // read only again
-        QTest::newRow("blancs") << Scenario{"NN", 1, {{"tape:___ Entrée", nouveau.arg(1).arg("   ")}}};
-        QTest::newRow("presque le nom d'attente") << Scenario{"NN", 2, {{"tape:votre_nom_?_ Entrée", nouveau.arg(2).arg("votre nom ? ")}}};
-        QTest::newRow("point-virgule tapé, dixième") << Scenario{"NN", 10, {{"tape:Jean;Paul; Valider", nouveau.arg(10).arg("JeanPaul") + " bip bip"}}};
-        QTest::newRow("point-virgule collé") << Scenario{"NN", 2, {{"colle:a;b;;c Entrée", nouveau.arg(2).arg("abc") + " bip"}}};
+        nom("blancs", 1, "tape:___ Entrée", "   ");
+        nom("presque le nom d'attente", 2, "tape:votre_nom_?_ Entrée", "votre nom ? ");
+        nom("point-virgule tapé, dixième", 10, "tape:Jean;Paul; Valider", "JeanPaul", " bip bip");
+        nom("point-virgule collé", 2, "colle:a;b;;c Entrée", "abc", " bip");
         QTest::newRow("écriture impossible") << Scenario{"NN", 1, {
-            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN≠1 saisie 1 [erreur 75]"},
-            {"Valider", nouveau.arg(1).arg("Anne")}}};
+            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» [erreur 75]"},
+            {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
         QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
             {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
             {"TOUT-", "NORMAL NORMAL NN vue RAZ [TOUT?]"},
@@ -258,15 +234,38 @@ private slots:
             {"bloque TOUT+ débloque", "SUPER EXPERT vide vue [TOUT?] [erreur 75]"},
             {"Normal N VOIR", "NORMAL NORMAL NN vue RAZ ↑VOIR"},
             {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
-        QTest::newRow("Fermer") << Scenario{"NN", 0, {{"F1", "NORMAL NORMAL NN vue RAZ aide"}, {"Fermer", "fermée"}}};
+        QTest::newRow("Fermer") << Scenario{"NN", 0, {{"F1", "NORMAL NORMAL NN vue RAZ ouvert aide"}, {"Fermer", "fermée"}}};
         QTest::newRow("Esc") << Scenario{"NN", 0, {{"Esc", "fermée"}}};
         // The placeholder stays stored, the entry still to be named.
-        QTest::newRow("en saisie, F1 puis Esc") << Scenario{"NN", 1, {{"tape:Anne F1", "NORMAL NORMAL NN≠1 saisie 1 ↑nom aide"}, {"Esc", "fermée (saisie)"}}};
+        QTest::newRow("en saisie, F1 puis Esc") << Scenario{"NN", 1, {
+            {"tape:Anne F1", "NORMAL NORMAL NN saisie 1 «Anne» ↑nom ouvert aide"},
+            {"Esc", "fermée (saisie)"}}};
     }
     void scenario()
     {
         QFETCH(Scenario, sc);
-        ouvrir(sc.cle, sc.place);
+        if (sc.place) { // a won game entered NN at this place with the placeholder name, after the records above it
+            for (int k = 1; k < sc.place; ++k)
+                storage::SaveSetting(app, "NN", QString::number(k), record("NN", k));
+            points = 9000;
+            num_ligne = 6;
+            ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s", "14/03/2003");
+            storage::SaveSetting(app, "NN", QString::number(sc.place), ligne_score);
+            instance<frmFIN>()->lblTemps->setText("00h02mn40s");
+            i = static_cast<std::int16_t>(sc.place);
+        }
+        instance<frmChromalis>()->cboJeu->setCurrentIndex(sc.cle.startsWith(u'S'));
+        lettre_jeu = sc.cle.left(1).remove(u'-');
+        lettre_mode = sc.cle.mid(1).remove(u'-');
+        dans_scores = sc.place > 0;
+        avant = magasin();
+        (s = instance<frmScores>())->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        // Centred as loaded (name entry then shortens it); every box, control and heading of the table carries a tip.
+        QVERIFY(sc.place || (s->frameGeometry().center() - s->screen()->geometry().center()).manhattanLength() <= 8);
+        for (QWidget* w : s->findChildren<QWidget*>())
+            QVERIFY(!w->toolTip().isEmpty() || w->inherits("QGroupBox") || !w->isVisibleTo(s)
+                    || (w->inherits("QLabel") && w != s->lblJeu && w != s->lblMode));
         for (const Pas& p : sc.pas) {
             jouer(p.actions);
             QCOMPARE(etat(), p.etat);
