@@ -104,6 +104,7 @@ private slots:
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
         QVERIFY(jeu_en_cours && !estCharge<frmParties>());
         f->move(f->screen()->availableGeometry().right() - f->frameGeometry().width(), 0); // no room on its right
+        parties[1].clear(); // the window's load takes every game from the shipped list again
         montrer();
         QCOMPARE(actifs(), 0);
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
@@ -152,7 +153,6 @@ private slots:
         QTest::newRow("NN double clic") << Cas{"=IIII double101", "100 Combi No: 101 101 NN1 IIII", {modif("OJRR")}};
         QTest::newRow("NE noir") << Cas{"=RRRN double300", "299 Combi No: 300 300 NE100 RRVB", {modif("RRVB"), regle("NE", ni + ", ou Z pour une place vide")}};
         QTest::newRow("SI avec Z") << Cas{"clic301 =NXNXZ Modifier", "300 Combi No: 301 301 SI1 VROIO", {modif("VROIO"), regle("SI", s)}};
-        QTest::newRow("SN noir et X") << Cas{"clic500 =nxnxr Modifier", "499 Combi No: 500 500 SN100 NXNXR", {modif("OIJNR")}};
         QTest::newRow("SE inconnue") << Cas{"=ZZZZA double501", "500 Combi No: 501 501 SE1 ZXXVB", {modif("ZXXVB"), regle("SE", s + ", ou Z pour une place vide")}};
         QTest::newRow("trois chiffres") << Cas{"tape4567", "-1 Combi No: / 456 ? ", {}};
         QTest::newRow("lettre au milieu") << Cas{"tape1x2", "-1 Combi No: / 2 ? ", {q, chiffre}};

@@ -109,10 +109,10 @@ class TestScores : public QObject {
                 return lignes.join(QString()).isEmpty() ? QStringLiteral("vide") : t;
         return lignes.join(u'/');
     }
-    // Headings, table, "vue" (the commands within reach under the tenth row, VOIR the default) or
-    // "saisie N" (the window shortened over them, the validate button on row N and the default, row N's
-    // name box alone marked and editable), RAZ when the reset of one table is enabled, the focus; then,
-    // since the last step, the store's changes (-T: table T emptied), the dialogs and the help opened.
+    // Headings, table, "vue" (the commands within reach) or "saisie N" (the window shortened over them,
+    // the validate button on row N, row N's name box alone marked and editable), RAZ when the reset of
+    // one table is enabled, the focus; then, since the last step, the store's changes (-T: table T
+    // emptied), the dialogs and the help opened.
     QString etat()
     {
         const QMap<QString, QStringList> apres = magasin();
@@ -121,11 +121,9 @@ class TestScores : public QObject {
             const bool saisie = s->cmdValider->isVisible();
             e = s->lblJeu->text() + u' ' + s->lblMode->text() + u' ' + table(apres);
             e += saisie ? " saisie " + s->cmdValider->text() : " vue";
-            bool commandes = s->rect().contains(s->lblAide->geometry());
-            for (QWidget* w : std::initializer_list<QWidget*>{s->lblConsigne, s->optNormal, s->optSuper, s->cboMode, s->cmdVoir,
-                                                              s->cmdRAZ[0], s->cmdRAZ[1], s->cmdFermer})
-                commandes &= s->Frame2->rect().contains(w->geometry()) && w->y() > s->txtDix[0]->geometry().bottom();
-            // The default button: Valider in name entry, else the focused button or VOIR.
+            // The lowest commands in the frame and the window, or cut off; the default button Valider in name
+            // entry, else the focused button or VOIR.
+            const bool commandes = s->Frame2->rect().contains(s->cmdFermer->geometry()) && s->rect().contains(s->lblAide->geometry());
             auto* bouton = qobject_cast<QPushButton*>(s->focusWidget());
             QPushButton* defaut = saisie ? s->cmdValider : bouton ? bouton : s->cmdVoir;
             e += commandes == saisie || !defaut->isDefault() ? " mal disposée" : "";
