@@ -227,9 +227,9 @@ private slots:
         QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
             {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
             {"TOUT-", "NORMAL NORMAL NN vue RAZ [TOUT?]"},
+            {"bloque TOUT+ débloque", "NORMAL NORMAL vide vue RAZ [TOUT?] [erreur 75]"}, // stored as before
             {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
             {"VOIR", "SUPER EXPERT vide vue ↑VOIR"},
-            {"bloque TOUT+ débloque", "SUPER EXPERT vide vue [TOUT?] [erreur 75]"},
             {"Normal N VOIR", "NORMAL NORMAL NN vue RAZ ↑VOIR"},
             {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
         QTest::newRow("Fermer") << Scenario{"NN", 0, {{"F1", "NORMAL NORMAL NN vue RAZ ouvert aide"}, {"Fermer", "fermée"}}};
