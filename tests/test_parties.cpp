@@ -8,6 +8,7 @@
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmPasse.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 
@@ -200,6 +202,37 @@ private slots:
         QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
         QCOMPARE(journal().mid(1), QStringList({doublon("1", 1, 2), doublon("501", 501, 600),
                                                 info(fin, "2 combinaisons identiques ont été trouvées.")}));
+    }
+
+    // The main window offers the hundred games of each type and mode, and draws the one chosen as the
+    // window last changed it.
+    void jouerPredefinie_data()
+    {
+        QTest::addColumn<QString>("partie");
+        for (const char* partie : {"NI37", "NN1", "NE100", "SI1", "SN50", "SE2"})
+            QTest::newRow(partie) << QString(partie);
+    }
+    void jouerPredefinie()
+    {
+        QFETCH(QString, partie);
+        const QString cle = partie.left(2), change(cle[0] == u'S' ? 5 : 4, u'R');
+        const int jeu = cle[0] == u'S', mode = QString("INE").indexOf(cle[1]), numero = partie.mid(2).toInt();
+        montrer();
+        cliquer(300 * jeu + 100 * mode + numero);
+        env->reponsesInputBox = {change};
+        QTest::mouseClick(p->cmdModifier, Qt::LeftButton);
+        QTest::mouseClick(f->cmdOptions, Qt::LeftButton);
+        f->cboJeu->setCurrentIndex(jeu);
+        QTest::mouseClick(QList<QRadioButton*>{f->optDebutant, f->optExpert, f->optTop}[mode], Qt::LeftButton);
+        QStringList offertes, attendues;
+        for (int k = 0; k < 100; ++k)
+            offertes << f->cboParties->itemText(k), attendues << cle + QString::number(k + 1);
+        QVERIFY(offertes == attendues && f->cboParties->count() == 100);
+        f->chkPartie->setFocus();
+        QTest::keyClick(f->chkPartie, Qt::Key_Space);
+        f->cboParties->setCurrentIndex(numero - 1);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        QCOMPARE(f->lblPartie->text() + u' ' + combinaison, "Partie: " + partie + u' ' + change);
     }
 
     void acces_data()
