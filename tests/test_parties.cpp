@@ -1,5 +1,6 @@
 // The solution access and the predefined-games window it opens, played through their controls: the
-// password box, the list and its lock, both searches, Modify, the digit filter, the duplicate check.
+// password box, the list and its lock, both searches, Modify, the digit filter, the duplicate check,
+// and the games the board offers and draws.
 #include "support/support.h"
 
 #include "game/chromalis.h"
