@@ -24,48 +24,26 @@
 
 using namespace Chromalis;
 
-// The table key the window opens on ("-": a letter not set); actions: N / S click an option, 0 1 2
-// pick a mode, V clicks VOIR; then the headings, the table shown, the reset of one table enabled or
-// not, and every dialog.
-struct Vue { QString cle, actions, titre, table; bool raz; QStringList journal; };
-// The new entry's place; what is typed over its name ("~": nothing, "+": pasted); Enter or a click
-// on the button; the name stored ("" when refused); the beeps; the store blocked at the first try.
-struct Nom { int place; QString frappe; bool entree; QString nom; int bips; bool bloque; };
-struct Raz { int index, reponse; QString avant; QStringList videes; };
-Q_DECLARE_METATYPE(Vue)
-Q_DECLARE_METATYPE(Raz)
-Q_DECLARE_METATYPE(Nom)
+// Actions separated by spaces (see jouer()), then the whole state they leave (see etat()).
+struct Pas { QString actions, etat; };
+// The table key the window opens on ("-": a letter not set); the place of a new entry (0: none).
+struct Scenario { QString cle; int place; QList<Pas> pas; };
+Q_DECLARE_METATYPE(Scenario)
 
 namespace {
 const QString app = QStringLiteral("Chromalis");
 // Tables as stored before each test: so many records per table, named after it.
 const QMap<QString, int> remplies{{"NI", 10}, {"NN", 1}, {"SN", 3}, {"SE", 2}};
 QString record(const QString& t, int k) { return QStringLiteral("%1;%2%3;4;00h01mn00s;01/01/2026;").arg(1000 - k).arg(t).arg(k); }
-// The ten rows of a table as the window should show them, five boxes each.
-QStringList lignes(const QString& t)
-{
-    QStringList l;
-    for (int k = 1; k <= 10; ++k)
-        l << (k <= remplies.value(t) ? QStringLiteral("%1|%2%3|4|00h01mn00s|01/01/2026").arg(1000 - k).arg(t).arg(k) : "||||");
-    return l;
-}
-QStringList magasin()
+// The store, table by table, ten records each.
+QMap<QString, QStringList> magasin()
 {
     storage::oublierCache();
-    QStringList tout;
+    QMap<QString, QStringList> m;
     for (const QString& t : storage::cles_tables)
         for (int k = 1; k <= 10; ++k)
-            tout << storage::GetSetting(app, t, QString::number(k));
-    return tout;
-}
-// Pairs of visible sibling controls that overlap (a pixel or two of border aside).
-int chevauchements(QWidget* w)
-{
-    int n = 0;
-    for (QWidget* a : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        for (QWidget* b : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            n += a < b && a->isVisibleTo(w) && b->isVisibleTo(w) && a->geometry().intersected(b->geometry()).adjusted(1, 1, -1, -1).isValid();
-    return n;
+            m[t] << storage::GetSetting(app, t, QString::number(k));
+    return m;
 }
 // The store cannot be written while a folder stands where its file should be.
 bool bloquer(bool oui)
@@ -80,52 +58,109 @@ class TestScores : public QObject {
     std::unique_ptr<support::Environnement> env;
     QTemporaryDir programme;
     frmScores* s = nullptr;
+    QMap<QString, QString> messages; // full text of each dialog, and its short name in the states
+    QMap<QString, QStringList> avant; // the store after the last step
 
-    QStringList journal() const
+    // Clicks, keys (in the name box of the new entry's row, or of row 1), typed or pasted names
+    // ('_' for a space), the answer to the reset's question (+ yes, - no), the store blocked or not.
+    void jouer(const QString& actions)
     {
-        QStringList l;
-        for (const support::Appel& a : env->appels)
-            l << (a.genre == "Beep" ? a.genre : a.titre + u'|' + QString::number(a.style) + u'|' + a.texte);
-        return l;
-    }
-    QStringList affiche() const
-    {
-        QStringList l;
-        for (int r = 1; r <= 10; ++r)
-            for (QLineEdit* b : *s->ligne(r))
-                l << b->text();
-        return l;
-    }
-    // Size, commands within reach, the validate button, the default button, the reset, the box being typed in.
-    QString etat() const
-    {
-        QString e = QStringLiteral("%1/%2").arg(s->Height()).arg(s->hauteurCadre());
-        bool commandes = s->rect().contains(s->lblAide->geometry()); // all under the tenth row, within the frame
-        for (QWidget* w : std::initializer_list<QWidget*>{s->lblConsigne, s->optNormal, s->optSuper, s->cboMode, s->cmdVoir, s->cmdRAZ[0], s->cmdRAZ[1], s->cmdFermer})
-            commandes &= s->Frame2->rect().contains(w->geometry()) && w->y() > s->txtDix[0]->geometry().bottom();
-        e += commandes ? " commandes" : "";
-        e += s->cmdValider->isVisible() ? " valider " + s->cmdValider->text() : "";
-        e += s->cmdVoir->isDefault() ? " défaut VOIR" : s->cmdValider->isDefault() ? " défaut valider" : "";
-        e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
-        for (int r = 1; r <= 10; ++r)
-            for (QLineEdit* b : *s->ligne(r)) {
-                const QColor fond = b->palette().color(QPalette::Base), texte = b->palette().color(QPalette::Text);
-                if (!b->isReadOnly() || fond != QApplication::palette(b).color(QPalette::Base) || texte != QApplication::palette(b).color(QPalette::Text))
-                    e += QStringLiteral(" saisie %1%2").arg(r).arg(fond == Qt::black && texte == Qt::red && b == s->ligne(r)->at(1)
-                                                                   && b->y() == s->cmdValider->y() ? "" : " mal marquée");
+        QLineEdit* nom = s->ligne(qMax<int>(i, 1))->at(1);
+        const QMap<QString, QAbstractButton*> boutons{{"Normal", s->optNormal}, {"Super", s->optSuper}, {"VOIR", s->cmdVoir},
+                                                      {"Valider", s->cmdValider}, {"Fermer", s->cmdFermer}};
+        const QMap<QString, Qt::Key> touches{{"Entrée", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"F1", Qt::Key_F1}};
+        for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
+            const QString texte = a.section(u':', 1).replace(u'_', u' ');
+            if (boutons.contains(a))
+                QTest::mouseClick(boutons[a], Qt::LeftButton);
+            else if (touches.contains(a))
+                QTest::keyClick(nom, touches[a]);
+            else if (a.size() == 1) // the mode by the keys of the list, from its top
+                for (int k = -1; k < QStringLiteral("INE").indexOf(a); ++k)
+                    QTest::keyClick(s->cboMode, k < 0 ? Qt::Key_Home : Qt::Key_Down);
+            else if (a.startsWith("RAZ") || a.startsWith("TOUT")) {
+                env->reponsesMsgBox = {a.endsWith(u'+') ? platform::vbYes : platform::vbNo};
+                QTest::mouseClick(s->cmdRAZ[a.startsWith("TOUT")], Qt::LeftButton);
+            } else if (a == "bloque" || a == "débloque")
+                QVERIFY(bloquer(a == "bloque"));
+            else {
+                QTest::mouseClick(nom, Qt::LeftButton);
+                QTest::keyClick(nom, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(nom, Qt::Key_Backspace);
+                if (a.startsWith("colle:"))
+                    QApplication::clipboard()->setText(texte), QTest::keyClick(nom, Qt::Key_V, Qt::ControlModifier);
+                else
+                    QTest::keyClicks(nom, texte);
             }
-        return e;
+        }
     }
-    void ouvrir(const QString& cle, bool saisie)
+    // The table shown, named after the stored table it matches ("vide": none), the name being typed aside.
+    QString table(const QMap<QString, QStringList>& magasin) const
     {
-        instance<frmChromalis>()->cboJeu->setCurrentIndex(cle.startsWith(u'S'));
-        lettre_jeu = cle.left(1).remove(u'-');
-        lettre_mode = cle.mid(1).remove(u'-');
-        dans_scores = saisie;
-        (s = instance<frmScores>())->show();
-        QVERIFY(QTest::qWaitForWindowExposed(s));
-        // Centred as loaded; name entry then shortens it.
-        QVERIFY(saisie || (s->frameGeometry().center() - s->screen()->geometry().center()).manhattanLength() <= 8);
+        QStringList lignes;
+        for (int r = 1; r <= 10; ++r) {
+            QString l;
+            for (QLineEdit* b : *s->ligne(r))
+                l += (b->isReadOnly() ? b->text() : storage::decouper_record(magasin[lettre_jeu + lettre_mode][r - 1])[1]) + u';';
+            lignes << (l == ";;;;;" ? QString() : l);
+        }
+        for (const QString& t : storage::cles_tables)
+            if (magasin[t] == lignes)
+                return lignes.join(QString()).isEmpty() ? QStringLiteral("vide") : t;
+        return lignes.join(u'/');
+    }
+    // Headings, table, "vue" (the commands within reach) or "saisie N" (the window shortened over them,
+    // the validate button on row N, row N's name box alone marked and editable), RAZ when the reset of
+    // one table is enabled, the focus; then, since the last step, the store's changes (-T: table T
+    // emptied), the dialogs and the help opened.
+    QString etat()
+    {
+        const QMap<QString, QStringList> apres = magasin();
+        QString e = QStringLiteral("fermée");
+        if (estCharge<frmScores>()) {
+            const bool saisie = s->cmdValider->isVisible();
+            e = s->lblJeu->text() + u' ' + s->lblMode->text() + u' ' + table(apres);
+            e += saisie ? " saisie " + s->cmdValider->text() : " vue";
+            // The lowest commands in the frame and the window, or cut off; the default button Valider in name
+            // entry, else the focused button or VOIR.
+            const bool commandes = s->Frame2->rect().contains(s->cmdFermer->geometry()) && s->rect().contains(s->lblAide->geometry());
+            auto* bouton = qobject_cast<QPushButton*>(s->focusWidget());
+            QPushButton* defaut = saisie ? s->cmdValider : bouton ? bouton : s->cmdVoir;
+            e += commandes == saisie || !defaut->isDefault() ? " mal disposée" : "";
+            // Boxes not read only or not in the system's colours: the name box of the new entry's row alone.
+            QStringList marquees;
+            for (int r = 1; r <= 10; ++r)
+                for (QLineEdit* b : *s->ligne(r)) {
+                    const QPalette p = b->palette(), systeme = QApplication::palette(b);
+                    if (!b->isReadOnly() || p.color(QPalette::Base) != systeme.color(QPalette::Base)
+                        || p.color(QPalette::Text) != systeme.color(QPalette::Text))
+                        marquees << QString::number(r) + (b == s->ligne(r)->at(1) && b->y() == s->cmdValider->y() ? "" : "?");
+                }
+            e += marquees == QStringList(saisie, s->cmdValider->text()) ? "" : " marquées " + marquees.join(u',');
+            e += saisie ? " «" + s->ligne(i)->at(1)->text() + u'»' : "";
+            e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
+            QWidget* focus = s->focusWidget();
+            e += focus == s->cmdVoir ? " ↑VOIR" : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom" : "";
+        }
+        e += dans_scores && !e.contains(" saisie") ? " (saisie)" : "";
+        for (const QString& t : storage::cles_tables) {
+            if (apres[t] != avant[t] && apres[t].join(QString()).isEmpty())
+                e += " -" + t;
+            else
+                for (int k = 0; k < 10; ++k)
+                    e += apres[t][k] == avant[t][k] ? "" : QStringLiteral(" %1%2=%3").arg(t).arg(k + 1).arg(apres[t][k]);
+        }
+        for (const support::Appel& a : env->appels) {
+            QString texte = a.genre == "Beep" ? "bip" : a.titre + u'|' + QString::number(a.style) + u'|' + a.texte;
+            for (auto m = messages.cbegin(); m != messages.cend(); ++m)
+                texte = texte.startsWith(m.key()) ? m.value() : texte;
+            e += u' ' + texte;
+        }
+        e += env->ouvertures.isEmpty() ? "" : " ouvert " + env->ouvertures.join(u',').replace(dossier_appli, "aide");
+        avant = apres;
+        env->appels.clear();
+        env->ouvertures.clear();
+        return e;
     }
 
 private slots:
@@ -133,187 +168,106 @@ private slots:
     {
         env = std::make_unique<support::Environnement>();
         platform::setAppPathHook([d = programme.path()] { return d; });
+        dossier_appli = chemin_aide(programme.path());
+        QFile aide(dossier_appli);
+        QVERIFY(aide.open(QIODevice::WriteOnly));
         instance<frmChromalis>(); // its load creates the empty tables on a first run
         for (auto t = remplies.begin(); t != remplies.end(); ++t)
             for (int k = 1; k <= t.value(); ++k)
                 storage::SaveSetting(app, t.key(), QString::number(k), record(t.key(), k));
+        i = 0;
     }
     void cleanup() { env.reset(); }
 
-    void voir_data()
+    void scenario_data()
     {
-        QTest::addColumn<Vue>("v");
-        const QString type = QStringLiteral("Donnée manquante|64|Vous devez sélectionner le type de jeu avant de pouvoir voir les scores.");
-        const QString mode = QStringLiteral("Donnée manquante|64|Vous devez sélectionner un mode avant de pouvoir voir les scores.");
-        QTest::newRow("NN") << Vue{"NN", "", "NORMAL NORMAL", "NN", true, {}};
-        QTest::newRow("NI, dix lignes") << Vue{"NI", "", "NORMAL INITIATION", "NI", true, {}};
-        QTest::newRow("SE") << Vue{"SE", "", "SUPER EXPERT", "SE", true, {}};
-        QTest::newRow("NE vide") << Vue{"NE", "", "NORMAL EXPERT", "NE", false, {}};
-        QTest::newRow("choix sans VOIR") << Vue{"NN", "S2", "NORMAL NORMAL", "NN", true, {}};
-        QTest::newRow("Super Expert") << Vue{"NN", "S2V", "SUPER EXPERT", "SE", true, {}};
-        QTest::newRow("Normal Initiation") << Vue{"SE", "0NV", "NORMAL INITIATION", "NI", true, {}};
-        QTest::newRow("Super Normal") << Vue{"SI", "1V", "SUPER NORMAL", "SN", true, {}};
-        QTest::newRow("vers une table vide") << Vue{"NI", "2V", "NORMAL EXPERT", "NE", false, {}};
-        QTest::newRow("sans type") << Vue{"-N", "V", "NORMAL NORMAL", "", false, {type, type}};
-        QTest::newRow("sans mode") << Vue{"N-", "V", "NORMAL INCONNU", "", false, {mode, mode}};
+        QTest::addColumn<Scenario>("sc");
+        const QString confirmer = QStringLiteral("\nAppuyez sur OUI pour confirmer ce choix.");
+        messages = {{"Donnée manquante|64|Vous devez sélectionner le type de jeu avant de pouvoir voir les scores.", "[type?]"},
+                    {"Donnée manquante|64|Vous devez sélectionner un mode avant de pouvoir voir les scores.", "[mode?]"},
+                    {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné."
+                     + confirmer, "[RAZ?]"},
+                    {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes."
+                     + confirmer, "[TOUT?]"},
+                    {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
+        for (int place : {1, 2, 3, 10})
+            messages[QStringLiteral("Donnée manquante|64|Entrez votre nom en ligne %1 SVP.").arg(place)] = "[nom?]";
+        // A name given at once, as stored, with the beeps it took.
+        const auto nom = [](const char* titre, int place, const QString& actions, const QString& nom, const QString& bips = {}) {
+            const QString etat = QStringLiteral("NORMAL NORMAL NN vue RAZ ↑VOIR NN%1=9000;%2;6;00h02mn40s;14/03/2003;");
+            QTest::newRow(titre) << Scenario{"NN", place, {{actions, etat.arg(place).arg(nom) + bips}}};
+        };
+        QTest::newRow("dix lignes, puis les autres tables") << Scenario{"NI", 0, {
+            {"", "NORMAL INITIATION NI vue RAZ"},
+            {"Super E", "NORMAL INITIATION NI vue RAZ"}, // chosen, not shown before VOIR
+            {"VOIR", "SUPER EXPERT SE vue RAZ ↑VOIR"},
+            {"N VOIR", "SUPER NORMAL SN vue RAZ ↑VOIR"},
+            {"Normal E VOIR", "NORMAL EXPERT vide vue ↑VOIR"},
+            {"I VOIR", "NORMAL INITIATION NI vue RAZ ↑VOIR"},
+            {"tape:Bob", "NORMAL INITIATION NI vue RAZ ↑nom"}}}; // read only
+        QTest::newRow("ouverte sur Super Expert") << Scenario{"SE", 0, {{"VOIR", "SUPER EXPERT SE vue RAZ ↑VOIR"}}};
+        QTest::newRow("sans mode") << Scenario{"N-", 0, {{"", "NORMAL INCONNU vide vue [mode?]"}}};
+        QTest::newRow("sans type") << Scenario{"-N", 0, {
+            {"", "NORMAL NORMAL vide vue [type?]"},
+            {"VOIR", "NORMAL NORMAL vide vue ↑VOIR [type?]"},
+            {"Super VOIR", "SUPER NORMAL SN vue RAZ ↑VOIR"}}};
+        QTest::newRow("nom refusé puis donné") << Scenario{"NN", 3, {
+            {"", "NORMAL NORMAL NN saisie 3 «votre nom ?»"},
+            {"Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
+            {"tape: Entrée", "NORMAL NORMAL NN saisie 3 «» ↑nom [nom?]"},
+            {"tape:Anne Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"},
+            {"tape:Bob", "NORMAL NORMAL NN vue RAZ ↑nom"}}}; // read only again
+        nom("blancs", 1, "tape:___ Entrée", "   ");
+        nom("presque le nom d'attente", 2, "tape:votre_nom_?_ Entrée", "votre nom ? ");
+        nom("point-virgule tapé, dixième", 10, "tape:Jean;Paul; Valider", "JeanPaul", " bip bip");
+        nom("point-virgule collé", 2, "colle:a;b;;c Entrée", "abc", " bip");
+        QTest::newRow("écriture impossible") << Scenario{"NN", 1, {
+            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» [erreur 75]"},
+            {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
+        QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
+            {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
+            {"TOUT-", "NORMAL NORMAL NN vue RAZ [TOUT?]"},
+            {"bloque TOUT+ débloque", "NORMAL NORMAL vide vue RAZ [TOUT?] [erreur 75]"}, // stored as before
+            {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
+            {"VOIR", "SUPER EXPERT vide vue ↑VOIR"},
+            {"Normal N VOIR", "NORMAL NORMAL NN vue RAZ ↑VOIR"},
+            {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
+        QTest::newRow("Fermer") << Scenario{"NN", 0, {{"F1", "NORMAL NORMAL NN vue RAZ ouvert aide"}, {"Fermer", "fermée"}}};
+        QTest::newRow("Esc") << Scenario{"NN", 0, {{"Esc", "fermée"}}};
+        // The placeholder stays stored, the entry still to be named.
+        QTest::newRow("en saisie, F1 puis Esc") << Scenario{"NN", 1, {
+            {"tape:Anne F1", "NORMAL NORMAL NN saisie 1 «Anne» ↑nom ouvert aide"},
+            {"Esc", "fermée (saisie)"}}};
     }
-    void voir()
+    void scenario()
     {
-        QFETCH(Vue, v);
-        ouvrir(v.cle, false);
-        for (const QChar a : v.actions) {
-            if (a.isDigit())
-                QTest::keyClick(s->cboMode, "INE"[a.digitValue()]); // the mode's first letter
-            else
-                QTest::mouseClick(a == u'N' ? s->optNormal : a == u'S' ? static_cast<QAbstractButton*>(s->optSuper) : s->cmdVoir, Qt::LeftButton);
+        QFETCH(Scenario, sc);
+        if (sc.place) { // a won game entered NN at this place with the placeholder name, after the records above it
+            for (int k = 1; k < sc.place; ++k)
+                storage::SaveSetting(app, "NN", QString::number(k), record("NN", k));
+            points = 9000;
+            num_ligne = 6;
+            ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s", "14/03/2003");
+            storage::SaveSetting(app, "NN", QString::number(sc.place), ligne_score);
+            instance<frmFIN>()->lblTemps->setText("00h02mn40s");
+            i = static_cast<std::int16_t>(sc.place);
         }
-        QCOMPARE(s->lblJeu->text() + u' ' + s->lblMode->text(), v.titre);
-        QCOMPARE(affiche().join(u'|'), lignes(v.table).join(u'|'));
-        QCOMPARE(etat(), QStringLiteral("6990/5865 commandes défaut VOIR") + (v.raz ? " RAZ" : ""));
-        QCOMPARE(journal(), v.journal);
-        // Laid out as a grid under the headings, nothing overlapping, each box with a tip of its own.
-        QSet<QString> bulles;
-        for (int r = 1; r <= 10; ++r)
-            for (int k = 0; k < 5; ++k) {
-                const QRect b = s->ligne(r)->at(k)->geometry(), t = s->lblTitres[k]->geometry();
-                QVERIFY(qAbs(b.center().x() - t.center().x()) <= 1 && b.top() >= t.bottom() + (r - 1) * b.height());
-                bulles << s->ligne(r)->at(k)->toolTip();
-            }
-        QVERIFY(bulles.size() == 50 && !bulles.contains(QString()));
-        for (QWidget* w : s->findChildren<QWidget*>()) // every control and both headings of the table on show carry a tip
-            QVERIFY2(!w->toolTip().isEmpty() || !(w->inherits("QAbstractButton") || w->inherits("QComboBox") || w == s->lblJeu || w == s->lblMode),
-                     qPrintable(w->objectName() + w->metaObject()->className()));
-        QVERIFY(s->lblJeu->font().bold() && s->lblMode->font().bold()
-                && s->Frame2->grab(s->lblTitres[0]->geometry()).toImage().pixelColor(1, 1) == QColor(0xFF, 0xC0, 0xC0)); // light red headings
-        QCOMPARE(chevauchements(s) + chevauchements(s->Frame2) + chevauchements(s->Frame3), 0);
-    }
-
-    void nom_data()
-    {
-        QTest::addColumn<Nom>("n");
-        QTest::newRow("nom d'attente") << Nom{3, "~", false, "", 0, false};
-        QTest::newRow("vide") << Nom{3, "", true, "", 0, false};
-        QTest::newRow("Anne") << Nom{3, "Anne", false, "Anne", 0, false};
-        QTest::newRow("blancs") << Nom{1, "   ", true, "   ", 0, false};
-        QTest::newRow("presque le nom d'attente") << Nom{2, "votre nom ? ", true, "votre nom ? ", 0, false};
-        QTest::newRow("point-virgule tapé, dixième") << Nom{10, "Jean;Paul;", false, "JeanPaul", 2, false};
-        QTest::newRow("point-virgule collé") << Nom{2, "+a;b;;c", true, "abc", 1, false};
-        QTest::newRow("écriture impossible") << Nom{1, "Anne", false, "Anne", 0, true};
-    }
-    void nom()
-    {
-        QFETCH(Nom, n);
-        // A won game entered NN at this place with the placeholder name, after the records above it.
-        QStringList attendu = magasin();
-        for (int k = 1; k < n.place; ++k)
-            storage::SaveSetting(app, "NN", QString::number(k), attendu[9 + k] = record("NN", k));
-        points = 9000;
-        num_ligne = 6;
-        ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s", "14/03/2003");
-        storage::SaveSetting(app, "NN", QString::number(n.place), attendu[9 + n.place] = ligne_score);
-        instance<frmFIN>()->lblTemps->setText("00h03mn07s");
-        i = static_cast<std::int16_t>(n.place);
-        ouvrir("NN", true);
-        QLineEdit* boite = s->ligne(n.place)->at(1);
-        const QString saisie = QStringLiteral("5430/4305 valider %1 défaut valider saisie %1").arg(n.place);
-        QVERIFY(boite->text() == storage::nom_attente && etat() == saisie);
-        QTest::mouseClick(boite, Qt::LeftButton);
-        if (n.frappe != "~") {
-            QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(boite, Qt::Key_Backspace);
-            if (n.frappe.startsWith(u'+'))
-                QApplication::clipboard()->setText(n.frappe.mid(1)), QTest::keyClick(boite, Qt::Key_V, Qt::ControlModifier);
-            else
-                QTest::keyClicks(boite, n.frappe);
+        instance<frmChromalis>()->cboJeu->setCurrentIndex(sc.cle.startsWith(u'S'));
+        lettre_jeu = sc.cle.left(1).remove(u'-');
+        lettre_mode = sc.cle.mid(1).remove(u'-');
+        dans_scores = sc.place > 0;
+        avant = magasin();
+        (s = instance<frmScores>())->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        // Centred as loaded (name entry then shortens it); every box, control and heading of the table carries a tip.
+        QVERIFY(sc.place || (s->frameGeometry().center() - s->screen()->geometry().center()).manhattanLength() <= 8);
+        for (QWidget* w : s->findChildren<QWidget*>())
+            QVERIFY(!w->toolTip().isEmpty() || w->inherits("QGroupBox") || !w->isVisibleTo(s)
+                    || (w->inherits("QLabel") && w != s->lblJeu && w != s->lblMode));
+        for (const Pas& p : sc.pas) {
+            jouer(p.actions);
+            QCOMPARE(etat(), p.etat);
         }
-        auto valider = [&] { n.entree ? QTest::keyClick(boite, Qt::Key_Return) : QTest::mouseClick(s->cmdValider, Qt::LeftButton); };
-        if (n.bloque) { // reported, and the player can validate again once the store is back
-            QVERIFY(bloquer(true));
-            valider();
-            QVERIFY(etat() == saisie && dans_scores && journal().join("").startsWith("Erreur|16|Erreur numéro: 75\nDescription: "));
-            QVERIFY(bloquer(false));
-        }
-        valider();
-        if (!n.nom.isEmpty())
-            attendu[9 + n.place] = "9000;" + n.nom + ";6;00h03mn07s;14/03/2003;";
-        QCOMPARE(magasin(), attendu);
-        QStringList messages(n.bips, "Beep");
-        if (n.nom.isEmpty())
-            messages << QStringLiteral("Donnée manquante|64|Entrez votre nom en ligne %1 SVP.").arg(n.place);
-        QCOMPARE(journal().mid(n.bloque), messages);
-        QCOMPARE(etat(), n.nom.isEmpty() ? saisie : "6990/5865 commandes défaut VOIR RAZ");
-        QCOMPARE(s->focusWidget(), n.nom.isEmpty() ? static_cast<QWidget*>(boite) : s->cmdVoir);
-        QCOMPARE(dans_scores, n.nom.isEmpty());
-    }
-
-    // The reset of one table (the one chosen, even if VOIR was not pressed after) or of all six:
-    // the button, the answer, what is done first (S2: Super Expert chosen; !: store blocked), the
-    // tables emptied.
-    void remiseAZero_data()
-    {
-        QTest::addColumn<Raz>("r");
-        QTest::newRow("ce jeu, non") << Raz{0, platform::vbNo, "", {}};
-        QTest::newRow("tous, non") << Raz{1, platform::vbNo, "", {}};
-        QTest::newRow("ce jeu") << Raz{0, platform::vbYes, "", {"NN"}};
-        QTest::newRow("ce jeu, choix non affiché") << Raz{0, platform::vbYes, "S2", {"SE"}};
-        QTest::newRow("tous") << Raz{1, platform::vbYes, "", {storage::cles_tables.begin(), storage::cles_tables.end()}};
-        QTest::newRow("tous, écriture impossible") << Raz{1, platform::vbYes, "!", {}};
-    }
-    void remiseAZero()
-    {
-        QFETCH(Raz, r);
-        QStringList attendu = magasin();
-        for (int k = 0; k < 60; ++k)
-            if (r.videes.contains(storage::cles_tables[k / 10]))
-                attendu[k].clear();
-        ouvrir("NN", false);
-        if (r.avant == "S2")
-            QTest::mouseClick(s->optSuper, Qt::LeftButton), s->cboMode->setCurrentIndex(2);
-        QVERIFY(r.avant != "!" || bloquer(true));
-        env->reponsesMsgBox = {r.reponse};
-        QTest::mouseClick(s->cmdRAZ[r.index], Qt::LeftButton);
-        QVERIFY(r.avant != "!" || bloquer(false));
-        QCOMPARE(magasin(), attendu);
-        const QString question = "ATTENTION...|292|Cette opération va éffacer "
-            + QString(r.index ? "les scores de tous les jeux dans tous les modes." : "uniquement les scores du jeu/mode sélectionné.")
-            + "\nAppuyez sur OUI pour confirmer ce choix." + (r.avant == "!" ? "\nErreur|16|Erreur numéro: 75\nDescription: " : "");
-        QVERIFY(journal().join(u'\n').startsWith(question) && journal().size() == 1 + (r.avant == "!"));
-        QCOMPARE(affiche().join(u'|'), lignes(r.reponse == platform::vbYes ? "" : "NN").join(u'|'));
-        QCOMPARE(s->cmdRAZ[0]->isEnabled(), r.reponse != platform::vbYes || r.avant == "!");
-    }
-
-    // Fermer and Esc close the window (Esc even in name entry: the placeholder stays stored); F1
-    // opens the help from any control, the name box included, or says it is missing.
-    void touches_data()
-    {
-        QTest::addColumn<QString>("touche"); // then "saisie" for name entry, or the message shown
-        QTest::newRow("Fermer") << "Fermer";
-        QTest::newRow("Esc") << "Esc";
-        QTest::newRow("Esc en saisie") << "Esc saisie";
-        QTest::newRow("F1 en saisie") << "F1 saisie";
-        QTest::newRow("F1, aide absente") << "F1 Erreur|48|Le fichier d'aide [aide.htm] n'a pas été trouvé.";
-    }
-    void touches()
-    {
-        QFETCH(QString, touche);
-        const bool saisie = touche.endsWith(" saisie");
-        const QString message = touche.section(u' ', 1).remove("saisie"), cle = touche.section(u' ', 0, 0);
-        dossier_appli = chemin_aide(programme.path());
-        QFile aide(dossier_appli);
-        QVERIFY(message.isEmpty() ? aide.open(QIODevice::WriteOnly) : !aide.exists() || aide.remove());
-        aide.close();
-        i = 1;
-        const QStringList avant = magasin();
-        ouvrir("NN", saisie);
-        QTest::keyClicks(s->txtPremier[1], " pas valide");
-        if (cle == "Fermer")
-            QTest::mouseClick(s->cmdFermer, Qt::LeftButton);
-        else
-            QTest::keyClick(s->txtPremier[1], cle == "Esc" ? Qt::Key_Escape : Qt::Key_F1);
-        QCOMPARE(estCharge<frmScores>(), cle == "F1");
-        QCOMPARE(env->ouvertures, cle == "F1" && message.isEmpty() ? QStringList{dossier_appli} : QStringList{});
-        QCOMPARE(journal().join("").left(message.size()), message);
-        QVERIFY(magasin() == avant && dans_scores == saisie);
     }
 };
 
