@@ -359,92 +359,76 @@ private slots:
         QVERIFY(vues[0].contains(QLatin1String("Par contre")));
     }
 
-    // The countdown: bar, percentage and colour each second; the tick after 100 % judges the row.
-    void compteARebours_data()
+    // The clocks, step by step: "3" a second of countdown (x n), "4" a tick of the total time, "1" a blink
+    // of the pause, "+n" n seconds later, P the key, a letter a peg dropped, V validation, F5 the game
+    // stopped, "=" notes the bar's width, its percentage and colour, the pause label, the timers on
+    // (1, 3, 4; "!" for one enabled that does not run), the focus on Valider, the total time, the row
+    // played, and the pegs of row 1 or its marks once judged.
+    void horloges_data()
     {
-        QTest::addColumn<int>("secondes");
-        QTest::addColumn<QStringList>("pourcents");
-        QTest::addColumn<QList<int>>("largeurs");
-        QTest::newRow("20 s") << 20 << QStringList{"5", "10", "15"} << QList<int>{131, 261, 391, 2601};
-        // 2595 / 10 = 259.5: halves go to the even neighbour, 260; 2.5 % shows as 2 and 7.5 % as 8.
-        QTest::newRow("10 s") << 10 << QStringList{"10", "20", "30"} << QList<int>{261, 521, 781, 2601};
-        QTest::newRow("40 s") << 40 << QStringList{"2", "5", "8"} << QList<int>{66, 131, 196, 2601};
-        QTest::newRow("5 s, premier de la liste") << 5 << QStringList{"20", "40", "60"} << QList<int>{520, 1039, 1558, 2596};
+        QTest::addColumn<int>("chrono");
+        QTest::addColumn<QString>("pas");
+        QTest::addColumn<QString>("notes");
+        // A second is 2595 / chrono twips of bar, rounded half to even (so 2.5 % shows 2 and 7.5 % 8);
+        // the colour is &HBBGGRR: red grows by 2.5 a percent and green shrinks as much.
+        const QString fin = " RB 3x%1 = 3 =";
+        const QString jugee = "|2601 100% 0005fa - -34 V 00h00mn00s 1 RB..|1 0% 00ff00 - -34 V 00h00mn00s 2 NN..";
+        const QString tops = "%1 %2% %3 - -34 V 00h00mn00s 1 ....";
+        QTest::newRow("20 s") << 20 << "3 = 3 = 3 =" + fin.arg(17)
+            << tops.arg(131).arg(5).arg("00f30c") + '|' + tops.arg(261).arg(10).arg("00e619") + '|' + tops.arg(391).arg(15).arg("00d926") + jugee;
+        QTest::newRow("10 s") << 10 << "3 = 3 = 3 =" + fin.arg(7)
+            << tops.arg(261).arg(10).arg("00e619") + '|' + tops.arg(521).arg(20).arg("00cd32") + '|' + tops.arg(781).arg(30).arg("00b44b") + jugee;
+        QTest::newRow("40 s") << 40 << "3 = 3 = 3 =" + fin.arg(37)
+            << tops.arg(66).arg(2).arg("00f906") + '|' + tops.arg(131).arg(5).arg("00f30c") + '|' + tops.arg(196).arg(8).arg("00ec13") + jugee;
+        QTest::newRow("5 s, premier de la liste") << 5 << "3 = 3 = 3 =" + fin.arg(2)
+            << tops.arg(520).arg(20).arg("00cd32") + '|' + tops.arg(1039).arg(40).arg("009b64") + '|' + tops.arg(1558).arg(60).arg("006996")
+               + QString(jugee).replace("2601", "2596");
+        // P pauses a timed game and moves the focus to Valider; P, a drop or the validation resume
+        // it, and the paused time does not count; F5 stops it all.
+        const QString pause = "+10 4 P = 1 = 1 = +30 ";
+        const QString etat = "1 0% 00ff00 %1 %2 %3 00h00mn%4s %5 %6";
+        const QString enPause = etat.arg("P", "1--", "V", "10", "1", "....") + '|' + etat.arg("-", "1--", "V", "10", "1", "....") + '|'
+            + etat.arg("P", "1--", "V", "10", "1", "....") + '|';
+        QTest::newRow("P reprend") << 20 << pause + "P = 4 ="
+            << enPause + etat.arg("-", "-34", "V", "10", "1", "....") + '|' + etat.arg("-", "-34", "V", "40", "1", "....");
+        QTest::newRow("un dépôt reprend") << 20 << pause + "R = 4 ="
+            << enPause + etat.arg("-", "-34", "V", "10", "1", "R...") + '|' + etat.arg("-", "-34", "V", "40", "1", "R...");
+        QTest::newRow("la validation reprend") << 20 << pause + "V = 4 ="
+            << enPause + etat.arg("-", "-34", "V", "10", "2", "....") + '|' + etat.arg("-", "-34", "V", "40", "2", "....");
+        QTest::newRow("arrêt du jeu") << 20 << pause + "F5 =" << enPause + etat.arg("-", "---", "-", "10", "0", "....");
+        QTest::newRow("sans chrono, P ne fait rien") << 0 << "= +10 4 P ="
+            << etat.arg("-", "--4", "V", "00", "1", "....") + '|' + etat.arg("-", "--4", "V", "10", "1", "....");
     }
-    void compteARebours()
+    void horloges()
     {
-        QFETCH(int, secondes);
-        QFETCH(QStringList, pourcents);
-        QFETCH(QList<int>, largeurs);
-        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), secondes);
-        QCOMPARE(f->lblinfo_temps->text().simplified(), QStringLiteral("Chrono: %1 sec.").arg(secondes));
-        QCOMPARE(f->LargeurBarre(), 1);
-        for (int t = 0; t < 3; ++t) {
-            j->tic(f->Timer3);
-            QCOMPARE(f->LargeurBarre(), largeurs[t]);
-            QCOMPARE(f->lblPourcent->text(), pourcents[t]);
+        QFETCH(int, chrono);
+        QFETCH(QString, pas);
+        QFETCH(QString, notes);
+        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), chrono);
+        QCOMPARE(f->lblinfo_temps->text().simplified(), chrono ? QStringLiteral("Chrono: %1 sec.").arg(chrono) : QStringLiteral("Chrono: NON"));
+        const auto minuterie = [](VbTimer& t, QChar c) { return t.Enabled() && t.Actif() ? c : t.Enabled() || t.Actif() ? u'!' : u'-'; };
+        QStringList vu;
+        for (const QString& p : pas.split(u' ')) {
+            if (p == u'=')
+                vu << QStringLiteral("%1 %2% %3 %4 %5%6%7 %8 %9 %10 %11").arg(f->LargeurBarre()).arg(f->lblPourcent->text())
+                          .arg(f->CouleurBarre(), 6, 16, QLatin1Char('0')).arg(f->lblPause->isVisible() ? "P" : "-")
+                          .arg(minuterie(f->Timer1, u'1')).arg(minuterie(f->Timer3, u'3')).arg(minuterie(f->Timer4, u'4'))
+                          .arg(f->cmdValider->hasFocus() ? "V" : "-").arg(f->lblTemps_total->text()).arg(num_ligne)
+                          .arg(j->marques(1) == QLatin1String("....") ? j->rangee(1).replace(u'Z', u'.') : j->marques(1));
+            else if (p.startsWith(u'+'))
+                j->avancer(p.mid(1).toInt());
+            else if (p.front().isDigit())
+                j->tic(p[0] == u'1' ? f->Timer1 : p[0] == u'3' ? f->Timer3 : f->Timer4, p.size() > 2 ? p.mid(2).toInt() : 1);
+            else if (p == QLatin1String("P"))
+                j->touche(Qt::Key_P);
+            else if (p == QLatin1String("V"))
+                j->valider();
+            else if (p == QLatin1String("F5"))
+                j->nouveau();
+            else
+                j->poser(p);
         }
-        j->poser(QStringLiteral("RB"));
-        j->tic(f->Timer3, secondes - 3);
-        QCOMPARE(f->LargeurBarre(), largeurs[3]);
-        QCOMPARE(f->lblPourcent->text(), QStringLiteral("100"));
-        // &HBBGGRR: red grows by 2.5 a percent, green shrinks as much.
-        QCOMPARE(f->CouleurBarre(), 250 | (5 << 8));
-        QCOMPARE(num_ligne, std::int16_t(1));
-        j->tic(f->Timer3);
-        QCOMPARE(num_ligne, std::int16_t(2));
-        QCOMPARE(j->marques(1), QStringLiteral("NN.."));
-        QCOMPARE(f->LargeurBarre() * 1000 + f->lblPourcent->text().toInt(), 1000);
-        QCOMPARE(f->CouleurBarre(), 0x00FF00);
-    }
-
-    // P pauses and resumes a timed game; a drop or the validation also resume it. Without a
-    // chronometer P pauses nothing.
-    void pause_data()
-    {
-        QTest::addColumn<QString>("reprise");
-        QTest::newRow("P") << "P";
-        QTest::newRow("dépôt") << "R";
-        QTest::newRow("validation") << "V";
-        QTest::newRow("arrêt du jeu") << "F5";
-        QTest::newRow("sans chrono") << "";
-    }
-    void pause()
-    {
-        QFETCH(QString, reprise);
-        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), reprise.isEmpty() ? 0 : 20);
-        QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn00s"));
-        j->avancer(10);
-        j->tic(f->Timer4);
-        QCOMPARE(temps_total, QStringLiteral("10"));
-        j->touche(Qt::Key_P);
-        QVERIFY(f->cmdValider->hasFocus());
-        if (reprise.isEmpty()) {
-            QVERIFY(f->Timer4.Enabled() && !f->Timer1.Enabled() && !f->lblPause->isVisible());
-            return;
-        }
-        QVERIFY(!f->Timer3.Enabled() && !f->Timer4.Enabled() && f->lblPause->isVisible());
-        QVERIFY(!f->Timer3.Actif() && !f->Timer4.Actif());
-        j->tic(f->Timer1);
-        QVERIFY(!f->lblPause->isVisible());
-        j->tic(f->Timer1);
-        QVERIFY(f->lblPause->isVisible());
-        j->avancer(30);
-        if (reprise == QLatin1String("F5")) {
-            j->nouveau();
-            QVERIFY(!f->Timer1.Enabled() && !f->Timer3.Enabled() && !f->Timer4.Enabled() && !f->lblPause->isVisible());
-            return;
-        }
-        if (reprise == QLatin1String("P"))
-            j->touche(Qt::Key_P);
-        else if (reprise == QLatin1String("R"))
-            j->poser(QStringLiteral("R"));
-        else
-            j->valider();
-        QVERIFY(!f->Timer1.Enabled() && f->Timer3.Enabled() && !f->lblPause->isVisible());
-        QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn10s"));
-        j->tic(f->Timer4);
-        QCOMPARE(f->lblTemps_total->text(), QStringLiteral("00h00mn40s"));
+        QCOMPARE(vu.join(u'|'), notes);
     }
 
     // Minimised, the caption scrolls the credits one letter a tick; restored, it is the caption again.
