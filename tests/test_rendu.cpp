@@ -1,25 +1,27 @@
-// The windows as the player sees them, compared with reviewed pictures: one picture checks the
-// place, colour, face and state of every control at once. CHROMALIS_REFERENCES=ecrire rewrites
-// the pictures (look at each one before committing it); a failed comparison leaves the picture
-// drawn beside the build, with the pixels that differ in red.
+// The windows as the player sees them, compared with reviewed pictures at the scale each kind of
+// screen gets: one picture checks the place, colour, face and state of every control, and a cut
+// caption. CHROMALIS_REFERENCES=ecrire rewrites them (look at each before committing it); a failed
+// comparison leaves the picture drawn beside the build, with the pixels that differ in red.
 #include "support/joueur.h"
 
+#include "platform/echelle.h"
 #include "platform/twips.h"
 #include "windows/controls/police.h"
 
 using namespace Chromalis;
 
 namespace {
-// A pixel differs when one channel is off by more than this; a picture when more than 0.3 % of
-// its pixels do (room for antialiasing, none for a control out of place or in another colour).
+// A pixel differs when one channel is off by more than this; a picture when more than a few
+// pixels do (room for an antialiased edge, none for a letter cut or a control out of place).
 constexpr int ecart_canal = 48;
-constexpr double part_admise = 0.003;
+constexpr int pixels_admis = 12;
+QString suffixe; // the scale's, in the picture's name
 
 void comparer(QWidget* w, const QString& nom)
 {
     QCoreApplication::processEvents();
     const QImage vu = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QString chemin = QStringLiteral(REFERENCES "/%1.png").arg(nom);
+    const QString chemin = QStringLiteral(REFERENCES "/%1%2.png").arg(nom, suffixe);
     if (qgetenv("CHROMALIS_REFERENCES") == "ecrire") {
         QVERIFY(vu.save(chemin));
         return;
@@ -38,7 +40,7 @@ void comparer(QWidget* w, const QString& nom)
                 ecarts.setPixel(x, y, qRgb(255, 0, 0));
             }
         }
-    if (differents > part_admise * vu.width() * vu.height()) {
+    if (differents > pixels_admis) {
         ecarts.save(QDir::current().absoluteFilePath(nom + QStringLiteral("-ecarts.png")));
         QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ (see %1-ecarts.png)").arg(nom).arg(differents)));
     }
@@ -54,13 +56,33 @@ class TestRendu : public QObject {
     {
         j->choisir(type, mode, chrono);
         j->nouveau();
+        // The solution access shows it as drawn; the draws depend on the games played before.
         f->txtCombi->setText(secret);
+        f->Label5->setText(secret);
     }
 
 private slots:
+    // The scale each screen gets: the board takes 55 to 75 % of the usable height, closest to two
+    // thirds, never below 1 unless 1 does not fit, never taller or wider than the screen. A wrong
+    // choice draws pictures of another size.
+    void initTestCase_data()
+    {
+        QTest::addColumn<QSize>("ecran");
+        QTest::addColumn<double>("attendue");
+        QTest::newRow("1024x768") << QSize(1024, 768) << 1.0;
+        QTest::newRow("800x600") << QSize(800, 600) << 1.0;
+        QTest::newRow("1280x947") << QSize(1280, 947) << 1.0; // 60 %; 1.25 would give 74 %
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.25;
+        QTest::newRow("3840x2160") << QSize(3840, 2160) << 2.5;
+        QTest::newRow("960x540") << QSize(960, 540) << 0.75;
+        QTest::newRow("400x2000") << QSize(400, 2000) << 0.75;
+    }
     void init()
     {
-        twips::echelle = 1;
+        QFETCH_GLOBAL(QSize, ecran);
+        QFETCH_GLOBAL(double, attendue);
+        twips::echelle = echelle::choisir(ecran, 30);
+        suffixe = attendue == 1 ? QString() : QStringLiteral("-x") + QString::number(attendue);
         police::appliquer();
         j = std::make_unique<support::Joueur>();
         f = j->f;
@@ -81,6 +103,7 @@ private slots:
         comparer(f, QStringLiteral("partie-en-pause"));
         // The solution access: the judge's cells and the secret under the board.
         j->dansModal = [](QWidget* w) {
+            comparer(w, QStringLiteral("code-solution"));
             QTest::keyClicks(static_cast<frmPasse*>(w)->txtPasse, QStringLiteral("K417"));
             QTest::keyClick(static_cast<frmPasse*>(w)->txtPasse, Qt::Key_Return);
         };
@@ -126,11 +149,19 @@ private slots:
         QVERIFY(!jeu_en_cours);
     }
 
-    void accueilEtParties()
+    // The start-up window, its link lit under the mouse and off it; the options; the games.
+    void accueilOptionsEtParties()
     {
         frmSplash* s = instance<frmSplash>();
         s->show();
-        comparer(s, QStringLiteral("accueil"));
+        for (QWidget* w : std::initializer_list<QWidget*>{s->Label4, s->imgLogo}) {
+            QEnterEvent e(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
+            QCoreApplication::sendEvent(w, &e);
+            comparer(s, w == s->Label4 ? QStringLiteral("accueil-lien") : QStringLiteral("accueil"));
+        }
+        for (QWidget* w : std::initializer_list<QWidget*>{f->cmdOptions, f->optDebutant, f->chkTemps})
+            support::cliquer(w);
+        comparer(f, QStringLiteral("options"));
         frmParties* p = instance<frmParties>();
         p->show();
         comparer(p, QStringLiteral("parties"));
