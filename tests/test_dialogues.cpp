@@ -1,0 +1,435 @@
+// The dialog windows played through their controls. The scores window: the table shown for each
+// choice, the name of a new entry, the resets, closing. The solution access and the predefined-games
+// window it opens: the password box, the list, both searches, Modify, the digit filter, the duplicate
+// check, and the games the board offers for each type and mode.
+#include "support/support.h"
+
+#include "game/rules.h"
+
+using namespace Chromalis;
+
+// Scores: actions separated by spaces (see jouer()), then the whole state they leave (see etat()).
+struct Pas { QString actions, etat; };
+// The table key the window opens on; the place of a new entry (0: none).
+struct Scenario { QString cle; int place; QList<Pas> pas; };
+// Games window: actions, one word each: =answer (to the next input box), clicN / doubleN (list entry N),
+// tapeTEXT (over the number box's text), Entrée / pavé / Échap (in the box), Chercher, ChercherNom,
+// Modifier. Then the selection shown (see vu()) and every dialog.
+struct Cas { QString actions, vu; QStringList journal; };
+// The solution access during a game: its type (0 Normal, 1 Super); the password, then OK, Annuler or
+// Enter; the code answered to a key in the revealed field; every dialog; what the board reveals (see
+// revele()); the field after "OOVRJ" is typed ("": locked).
+struct Acces { int jeu; QString mot, fin, code; QStringList journal; QString revele, champ; };
+Q_DECLARE_METATYPE(Scenario)
+Q_DECLARE_METATYPE(Cas)
+Q_DECLARE_METATYPE(Acces)
+
+namespace {
+const QString app = QStringLiteral("Chromalis");
+// Tables as stored before each test: so many records per table, named after it.
+const QMap<QString, int> remplies{{"NI", 10}, {"NN", 1}, {"SN", 3}, {"SE", 2}};
+QString record(const QString& t, int k) { return QStringLiteral("%1;%2%3;4;00h01mn00s;01/01/2026;").arg(1000 - k).arg(t).arg(k); }
+// The store, table by table, ten records each.
+QMap<QString, QStringList> magasin()
+{
+    storage::oublierCache();
+    QMap<QString, QStringList> m;
+    for (const QString& t : storage::cles_tables)
+        for (int k = 1; k <= 10; ++k)
+            m[t] << storage::GetSetting(app, t, QString::number(k));
+    return m;
+}
+// The store cannot be written while a folder stands where its file should be.
+bool bloquer(bool oui)
+{
+    const QString f = storage::cheminReglages();
+    return oui ? QFile::rename(f, f + ".garde") && QDir().mkpath(f) : QDir().rmdir(f) && QFile::rename(f + ".garde", f);
+}
+QString info(const QString& titre, const QString& texte) { return "MsgBox|" + titre + u'|' + texte; }
+QString modif(const QString& avant) { return "InputBox|Modification de la combinaison|Entrez la nouvelle valeur de la combinaison:|" + avant; }
+QString regle(const QString& cle, const QString& lettres)
+{ return info("Combinaison non valide", "Une combinaison des parties " + cle + " compte " + lettres + ".\nLa combinaison n'a pas été modifiée."); }
+QString doublon(const QString& nom, int a, int b)
+{ return info("Erreur...", QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %2 ---> %3").arg(nom).arg(a).arg(b)); }
+} // namespace
+
+class TestDialogues : public QObject {
+    Q_OBJECT
+    std::unique_ptr<support::Environnement> env;
+    QTemporaryDir programme;
+    frmChromalis* f = nullptr;
+    frmScores* s = nullptr;
+    frmParties* p = nullptr;
+    QMap<QString, QString> messages; // full text of each dialog, and its short name in the scores states
+    QMap<QString, QStringList> avant; // the store after the last step
+
+    // Clicks, keys (in the name box of the new entry's row, or of row 1), typed names
+    // ('_' for a space), the answer to the reset's question (+ yes, - no), the store blocked or not.
+    void jouer(const QString& actions)
+    {
+        QLineEdit* nom = s->ligne(qMax<int>(i, 1))->at(1);
+        const QMap<QString, QAbstractButton*> boutons{{"Normal", s->optNormal}, {"Super", s->optSuper}, {"VOIR", s->cmdVoir},
+                                                      {"Valider", s->cmdValider}, {"Fermer", s->cmdFermer}};
+        const QMap<QString, Qt::Key> touches{{"Entrée", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"F1", Qt::Key_F1}};
+        for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
+            const QString texte = a.section(u':', 1).replace(u'_', u' ');
+            if (boutons.contains(a))
+                QTest::mouseClick(boutons[a], Qt::LeftButton);
+            else if (touches.contains(a))
+                QTest::keyClick(nom, touches[a]);
+            else if (a.size() == 1) // the mode by the keys of the list, from its top
+                for (int k = -1; k < QStringLiteral("INE").indexOf(a); ++k)
+                    QTest::keyClick(s->cboMode, k < 0 ? Qt::Key_Home : Qt::Key_Down);
+            else if (a.startsWith("RAZ") || a.startsWith("TOUT")) {
+                env->reponsesMsgBox = {a.endsWith(u'+') ? platform::vbYes : platform::vbNo};
+                QTest::mouseClick(s->cmdRAZ[a.startsWith("TOUT")], Qt::LeftButton);
+            } else if (a == "bloque" || a == "débloque")
+                QVERIFY(bloquer(a == "bloque"));
+            else {
+                QTest::mouseClick(nom, Qt::LeftButton);
+                QTest::keyClick(nom, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(nom, Qt::Key_Backspace);
+                QTest::keyClicks(nom, texte);
+            }
+        }
+    }
+    // The table shown, named after the stored table it matches ("vide": none), the name being typed aside.
+    QString table(const QMap<QString, QStringList>& magasin) const
+    {
+        QStringList lignes;
+        for (int r = 1; r <= 10; ++r) {
+            QString l;
+            for (QLineEdit* b : *s->ligne(r))
+                l += (b->isReadOnly() ? b->text() : storage::decouper_record(magasin[lettre_jeu + lettre_mode][r - 1])[1]) + u';';
+            lignes << (l == ";;;;;" ? QString() : l);
+        }
+        for (const QString& t : storage::cles_tables)
+            if (magasin[t] == lignes)
+                return lignes.join(QString()).isEmpty() ? QStringLiteral("vide") : t;
+        return lignes.join(u'/');
+    }
+    // Headings, table, "vue" (the commands within reach) or "saisie N" (the window shortened over them,
+    // the validate button on row N, row N's name box alone marked and editable), RAZ when the reset of
+    // one table is enabled, the focus; then, since the last step, the store's changes (-T: table T
+    // emptied), the dialogs and the help opened.
+    QString etat()
+    {
+        const QMap<QString, QStringList> apres = magasin();
+        QString e = QStringLiteral("fermée");
+        if (estCharge<frmScores>()) {
+            const bool saisie = s->cmdValider->isVisible();
+            e = s->lblJeu->text() + u' ' + s->lblMode->text() + u' ' + table(apres);
+            e += saisie ? " saisie " + s->cmdValider->text() : " vue";
+            // The lowest commands within the frame and the window, unless name entry shortened it over them.
+            const bool commandes = s->Frame2->rect().contains(s->cmdFermer->geometry()) && s->rect().contains(s->lblAide->geometry());
+            e += commandes == saisie ? " mal disposée" : "";
+            // Boxes not read only or not in the system's colours: the name box of the new entry's row alone.
+            QStringList marquees;
+            for (int r = 1; r <= 10; ++r)
+                for (QLineEdit* b : *s->ligne(r)) {
+                    const QPalette p = b->palette(), systeme = QApplication::palette(b);
+                    if (!b->isReadOnly() || p.color(QPalette::Base) != systeme.color(QPalette::Base)
+                        || p.color(QPalette::Text) != systeme.color(QPalette::Text))
+                        marquees << QString::number(r) + (b == s->ligne(r)->at(1) && b->y() == s->cmdValider->y() ? "" : "?");
+                }
+            e += marquees == QStringList(saisie, s->cmdValider->text()) ? "" : " marquées " + marquees.join(u',');
+            e += saisie ? " «" + s->ligne(i)->at(1)->text() + u'»' : "";
+            e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
+            QWidget* focus = s->focusWidget();
+            e += focus == s->cmdVoir ? " ↑VOIR" : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom" : "";
+        }
+        e += dans_scores && !e.contains(" saisie") ? " (saisie)" : "";
+        for (const QString& t : storage::cles_tables) {
+            if (apres[t] != avant[t] && apres[t].join(QString()).isEmpty())
+                e += " -" + t;
+            else
+                for (int k = 0; k < 10; ++k)
+                    e += apres[t][k] == avant[t][k] ? "" : QStringLiteral(" %1%2=%3").arg(t).arg(k + 1).arg(apres[t][k]);
+        }
+        for (const support::Appel& a : env->appels) {
+            QString texte = a.genre == "Beep" ? "bip" : a.titre + u'|' + QString::number(a.style) + u'|' + a.texte;
+            for (auto m = messages.cbegin(); m != messages.cend(); ++m)
+                texte = texte.startsWith(m.key()) ? m.value() : texte;
+            e += u' ' + texte;
+        }
+        e += env->ouvertures.isEmpty() ? "" : " ouvert " + env->ouvertures.join(u',').replace(dossier_appli, "aide");
+        avant = apres;
+        env->appels.clear();
+        env->ouvertures.clear();
+        return e;
+    }
+
+    QStringList journal() const
+    {
+        QStringList l;
+        for (const support::Appel& a : env->appels)
+            l << QStringList{a.genre, a.titre, a.texte, a.defaut}.join(u'|').chopped(a.defaut.isEmpty());
+        return l;
+    }
+    // The games window: current row, title, number box, game, entry (or whether it differs from the table).
+    QString vu() const
+    {
+        const int k = p->lstParties->currentRow();
+        const QString texte = k < 0 ? QString() : p->lstParties->item(k)->text();
+        return QStringLiteral("%1 %2 %3 %4 %5").arg(k).arg(p->windowTitle(), p->txtNumPartie->text(), p->Label5->text(),
+                                                         k < 0 || parties[k + 1] == texte ? texte : QStringLiteral("≠ table"));
+    }
+    // Per hole 1 for the right-place cell and 2 for the other; then the solution, the field, the games window.
+    QString revele() const
+    {
+        QString r;
+        for (int n = 1; n <= 5; ++n)
+            r += QString::number(f->Label3[n]->isVisibleTo(f) + 2 * f->Label8[n]->isVisibleTo(f));
+        return r + (f->Label5->isVisibleTo(f) ? u'S' : u'-') + (f->txtCombi->isVisibleTo(f) ? u'C' : u'-')
+            + (estCharge<frmParties>() && instance<frmParties>()->isVisible() ? u'P' : u'-');
+    }
+    void cliquer(int n, bool deux = false)
+    {
+        QListWidgetItem* it = p->lstParties->item(n - 1);
+        p->lstParties->scrollToItem(it);
+        const QPoint c = p->lstParties->visualItemRect(it).center();
+        QTest::mouseClick(p->lstParties->viewport(), Qt::LeftButton, {}, c);
+        if (deux)
+            QTest::mouseDClick(p->lstParties->viewport(), Qt::LeftButton, {}, c);
+    }
+    void montrer()
+    {
+        (p = instance<frmParties>())->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p));
+        // Beside the board, on the screen.
+        QVERIFY(!p->frameGeometry().intersects(f->frameGeometry()) && p->screen()->availableGeometry().contains(p->frameGeometry()));
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<support::Environnement>();
+        platform::setAppPathHook([d = programme.path()] { return d; });
+        dossier_appli = chemin_aide(programme.path());
+        QFile aide(dossier_appli);
+        QVERIFY(aide.open(QIODevice::WriteOnly));
+        (f = instance<frmChromalis>())->show(); // its load creates the empty tables on a first run
+        for (auto t = remplies.begin(); t != remplies.end(); ++t)
+            for (int k = 1; k <= t.value(); ++k)
+                storage::SaveSetting(app, t.key(), QString::number(k), record(t.key(), k));
+        i = 0;
+    }
+    void cleanup() { env.reset(); }
+
+    void scores_data()
+    {
+        QTest::addColumn<Scenario>("sc");
+        const QString confirmer = QStringLiteral("\nAppuyez sur OUI pour confirmer ce choix.");
+        messages = {{"Donnée manquante|64|Entrez votre nom en ligne 3 SVP.", "[nom?]"},
+                    {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné."
+                     + confirmer, "[RAZ?]"},
+                    {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes."
+                     + confirmer, "[TOUT?]"},
+                    {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
+        QTest::newRow("Super Expert, puis les autres tables") << Scenario{"SE", 0, {
+            {"", "SUPER EXPERT SE vue RAZ"},
+            {"N VOIR", "SUPER NORMAL SN vue RAZ ↑VOIR"},
+            {"Normal E VOIR", "NORMAL EXPERT vide vue ↑VOIR"},
+            {"I VOIR", "NORMAL INITIATION NI vue RAZ ↑VOIR"}, // ten rows
+            {"Fermer", "fermée"}}};
+        QTest::newRow("nom refusé puis donné") << Scenario{"NN", 3, {
+            {"", "NORMAL NORMAL NN saisie 3 «votre nom ?»"},
+            {"Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
+            {"tape: Entrée", "NORMAL NORMAL NN saisie 3 «» ↑nom [nom?]"},
+            {"tape:Anne Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
+        QTest::newRow("point-virgule refusé, dixième") << Scenario{"NN", 10, {{"tape:Jean;Paul; Valider",
+            "NORMAL NORMAL NN vue RAZ ↑VOIR NN10=9000;JeanPaul;6;00h02mn40s;14/03/2003; bip bip"}}};
+        QTest::newRow("écriture impossible") << Scenario{"NN", 1, {
+            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» [erreur 75]"},
+            {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
+        QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
+            {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
+            {"bloque TOUT+ débloque", "NORMAL NORMAL vide vue RAZ [TOUT?] [erreur 75]"}, // stored as before
+            {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
+            {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
+        // F1 from the name box opens the help; Esc leaves the placeholder stored, the entry still to be named.
+        QTest::newRow("en saisie, F1 puis Esc") << Scenario{"NN", 1, {{"tape:Anne F1 Esc", "fermée (saisie) ouvert aide"}}};
+    }
+    void scores()
+    {
+        QFETCH(Scenario, sc);
+        if (sc.place) { // a won game entered NN at this place with the placeholder name, after the records above it
+            for (int k = 1; k < sc.place; ++k)
+                storage::SaveSetting(app, "NN", QString::number(k), record("NN", k));
+            points = 9000;
+            num_ligne = 6;
+            ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s", "14/03/2003");
+            storage::SaveSetting(app, "NN", QString::number(sc.place), ligne_score);
+            instance<frmFIN>()->lblTemps->setText("00h02mn40s");
+            i = static_cast<std::int16_t>(sc.place);
+        }
+        f->cboJeu->setCurrentIndex(sc.cle.startsWith(u'S'));
+        lettre_jeu = sc.cle.left(1);
+        lettre_mode = sc.cle.mid(1);
+        dans_scores = sc.place > 0;
+        avant = magasin();
+        (s = instance<frmScores>())->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        for (const Pas& p : sc.pas) {
+            jouer(p.actions);
+            QCOMPARE(etat(), p.etat);
+        }
+    }
+
+    // Built on first use, after the board filled the table (test_jeu checks the lock a game sets).
+    void chargement()
+    {
+        f->move(f->screen()->availableGeometry().right() - f->frameGeometry().width(), 0); // no room on its right
+        parties[1].clear(); // the window's load takes every game from the shipped list again
+        montrer();
+        QCOMPARE(vu() + p->Label3->text(), QStringLiteral("-1 Combi No: /  ? Total: 600 parties"));
+        // Moved by the player, it keeps its place when shown again.
+        p->move(p->pos() + QPoint(-40, 30));
+        const QPoint place = p->pos();
+        p->hide();
+        p->show();
+        QCOMPARE(p->pos(), place);
+        // Every predefined game can be won: the right length, only the colours of its block.
+        for (int n = 1; n <= 600; ++n)
+            QVERIFY2(p->lstParties->item(n - 1)->text() == parties[n] && rules::combinaison_du_bloc((n - 1) / 100, parties[n]),
+                     qPrintable(parties[n]));
+    }
+
+    void fenetre_data()
+    {
+        QTest::addColumn<Cas>("c");
+        const QString rien = QStringLiteral("-1 Combi No: /  ? ");
+        const QString qn = QStringLiteral("InputBox|Partie|Entrez la combinaison de la partie:");
+        const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
+        QTest::newRow("Chercher 049") << Cas{"tape049 Chercher", "48 Combi No: 49 49 NI49 ROVR", {}};
+        QTest::newRow("Entrée 601") << Cas{"tape601 Entrée", "-1 Combi No: / 601 ? ",
+            {info("Erreur", "Entrez un numéro entre 1 et 600")}};
+        QTest::newRow("pavé 600") << Cas{"tape600 pavé", "599 Combi No: 600 600 SE100 VNJRV", {}};
+        QTest::newRow("Échap ne cherche pas") << Cas{"tape42 Échap", "-1 Combi No: / 42 ? ", {}};
+        QTest::newRow("nom en minuscules, premier de deux") << Cas{"=jobv ChercherNom", "16 Combi No: 17 17 NI17 JOBV", 
+            {qn, info("combinaison trouvée", "Cette combinaison a été trouvée:\n\nCombinaison: JOBV\nNo: 17\nPartie: NI17")}};
+        QTest::newRow("nom absent") << Cas{"=rrrr ChercherNom", rien, {qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}};
+        QTest::newRow("nom annulé") << Cas{"ChercherNom", rien, {qn}};
+        QTest::newRow("Modifier annulé") << Cas{"clic1 Modifier", "0 Combi No: 1 1 NI1 RORB", {modif("RORB")}};
+        QTest::newRow("NI minuscules") << Cas{"clic1 =rrrr Modifier", "0 Combi No: 1 1 NI1 RRRR", {modif("RORB")}};
+        QTest::newRow("NE noir, double clic") << Cas{"=RRRN double300", "299 Combi No: 300 300 NE100 RRVB",
+            {modif("RRVB"), regle("NE", "4 lettres parmi R - B - V - J - O - I, ou Z pour une place vide")}};
+        QTest::newRow("SI avec Z") << Cas{"clic301 =NXNXZ Modifier", "300 Combi No: 301 301 SI1 VROIO",
+            {modif("VROIO"), regle("SI", "5 lettres parmi R - B - V - J - O - I - N - X")}};
+        QTest::newRow("signes autour des chiffres") << Cas{"tape/:", rien, {q, chiffre, q, chiffre}};
+    }
+    void fenetre()
+    {
+        QFETCH(Cas, c);
+        montrer();
+        QLineEdit* no = p->txtNumPartie;
+        for (const QString& a : c.actions.split(u' ')) {
+            if (a.startsWith(u'='))
+                env->reponsesInputBox << a.mid(1);
+            else if (a.startsWith("clic") || a.startsWith("double"))
+                cliquer(a.mid(a.indexOf(QRegularExpression("\\d"))).toInt(), a.startsWith("double"));
+            else if (a.startsWith("tape"))
+                no->selectAll(), QTest::keyClicks(no, a.mid(4));
+            else if (a == "Échap")
+                QTest::keyClick(no, Qt::Key_Escape);
+            else if (a == "Entrée" || a == "pavé")
+                QTest::keyClick(no, a == "pavé" ? Qt::Key_Enter : Qt::Key_Return);
+            else
+                QTest::mouseClick(a == "Chercher" ? p->cmdChercher : a == "ChercherNom" ? p->cmdChercherNom : p->cmdModifier, Qt::LeftButton);
+        }
+        QCOMPARE(vu(), c.vu);
+        QCOMPARE(journal(), c.journal);
+    }
+
+    // Duplicates are sought within each block of a hundred, the first and last entries included;
+    // the same letters in two blocks are two games.
+    void doublons()
+    {
+        montrer();
+        for (int n = 1; n <= 600; ++n)
+            parties[n] = QString::number(n);
+        const QString fin = QStringLiteral("Fin du contrôle");
+        QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
+        QCOMPARE(journal(), QStringList{info(fin, "Aucunes combinaisons identiques n'ont été trouvées...")});
+        parties[2] = parties[1];
+        parties[101] = parties[1];
+        parties[600] = parties[501];
+        QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
+        QCOMPARE(journal().mid(1), QStringList({doublon("1", 1, 2), doublon("501", 501, 600),
+                                                info(fin, "2 combinaisons identiques ont été trouvées.")}));
+    }
+
+    // The board offers the hundred games of each type and mode (a change in the games window reaches
+    // the draw through the table vu() compares; test_jeu draws from that table).
+    void partiesOffertes()
+    {
+        QTest::mouseClick(f->cmdOptions, Qt::LeftButton);
+        const QList<QRadioButton*> modes{f->optDebutant, f->optExpert, f->optTop};
+        const QComboBox* liste = f->cboParties;
+        for (const QString cle : {"NI", "NN", "NE", "SI", "SN", "SE"}) {
+            f->cboJeu->setCurrentIndex(cle[0] == u'S');
+            QTest::mouseClick(modes[QString("INE").indexOf(cle[1])], Qt::LeftButton);
+            const QString vues = liste->itemText(0) + u' ' + liste->itemText(99) + u' ' + QString::number(liste->count());
+            QCOMPARE(vues, cle + "1 " + cle + "100 100");
+        }
+    }
+
+    void acces_data()
+    {
+        QTest::addColumn<Acces>("c");
+        const QString m = QStringLiteral("ShowModal|Mot de passe|frmPasse"), ferme = QStringLiteral("00000---");
+        const QString q = QStringLiteral("InputBox|C'est pas beau|de vouloir tricher comme ça. Ca serait trop facile de pouvoir "
+                                         "changer le résultat à sa guise. Etes-vous bien la seule personne habilité à pouvoir le faire? Oui.. alors, entrez le bon mot de passe:");
+        QTest::newRow("vide") << Acces{1, "", "&OK", "", {m, "MsgBox|Donnée manquante|Vous n'avez saisi aucun mot de passe."}, ferme, ""};
+        QTest::newRow("casse") << Acces{1, "k417", "Entrée", "", {m, "MsgBox|Désolé|Mot de passe non valide."}, ferme, ""};
+        QTest::newRow("Annuler") << Acces{1, "K417", "&Annuler", "", {m}, ferme, ""};
+        QTest::newRow("Normal, code juste") << Acces{0, "K417", "&OK", "QF7W", {m, q}, "33330SCP", "OOVR"};
+    }
+    void acces()
+    {
+        QFETCH(Acces, c);
+        f->cboJeu->setCurrentIndex(c.jeu);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        env->dansModal = [c](QWidget* w) {
+            auto* m = static_cast<frmPasse*>(w);
+            for (QWidget* a : m->findChildren<QWidget*>()) // laid out with nothing overlapping
+                for (QWidget* b : m->findChildren<QWidget*>())
+                    QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+            QTest::keyClicks(m->txtPasse, c.mot);
+            if (c.fin.startsWith(u'&'))
+                QTest::mouseClick(c.fin == "&OK" ? m->cmdOK : m->cmdAnnuler, Qt::LeftButton);
+            else
+                QTest::keyClick(m->txtPasse, Qt::Key_Return);
+            if (!emplacement<frmPasse>().isNull()) { // refused: the window stays, the text in it, hidden; Esc closes it
+                QVERIFY(m->txtPasse->text() == c.mot && m->focusWidget() == m->txtPasse);
+                QVERIFY(!m->txtPasse->displayText().contains(u'4'));
+                QTest::keyClick(m->txtPasse, Qt::Key_Escape);
+                QVERIFY(emplacement<frmPasse>().isNull());
+            }
+        };
+        QTest::mouseClick(f->lblTriche, Qt::LeftButton);
+        QCOMPARE(revele(), c.revele);
+        const QString secret = f->txtCombi->text();
+        if (c.revele != QLatin1String("00000---")) {
+            f->activateWindow(); // back from the games window to the board
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            env->reponsesInputBox = {c.code};
+            QTest::mouseClick(f->txtCombi, Qt::LeftButton);
+            QTest::keyClick(f->txtCombi, 'O');
+            f->txtCombi->selectAll();
+            QTest::keyClicks(f->txtCombi, QStringLiteral("OOVRJ"));
+            QTest::mouseClick(f->lblTriche, Qt::LeftButton);
+            QVERIFY(revele() == QStringLiteral("00000---") && f->txtCombi->isReadOnly());
+        }
+        QCOMPARE(journal(), c.journal);
+        QCOMPARE(f->txtCombi->text(), c.champ.isEmpty() ? secret : c.champ);
+        // A typing limit the field took never cuts the secret of a game of the other size.
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        f->cboJeu->setCurrentIndex(1 - c.jeu);
+        QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
+        QVERIFY(f->txtCombi->text().size() == 5 - c.jeu && f->txtCombi->text() == f->Label5->text());
+    }
+};
+
+QTEST_MAIN(TestDialogues)
+#include "test_dialogues.moc"
