@@ -340,6 +340,7 @@ private slots:
             QVERIFY(jeu_en_cours);
             cliquer(fin->cmdScores);
             QVERIFY(fin->cmdOUI->isEnabled() && fin->cmdNON->isEnabled() && !fin->cmdScores->isEnabled());
+            QCOMPARE(fin->focusWidget(), fin->cmdOUI); // back from the scores, Enter starts a new game
             QTest::keyClick(fin, Qt::Key_Escape);
             QVERIFY(!fin->isVisible());
         };
