@@ -1,4 +1,4 @@
-// The pictures rendered at build time, other sizes scaled from them, and pegs told apart without colour.
+// The pictures rendered at build time against their SVG, and pegs told apart without colour.
 #include "windows/controls/artwork.h"
 
 #include <QPainter>
@@ -8,20 +8,6 @@
 #include <cmath>
 
 namespace {
-
-// Largest difference of the premultiplied channels from its SVG drawn now.
-qint64 ecart_au_dessin(const QString& nom, const QImage& rendu)
-{
-    QImage dessin(rendu.size(), QImage::Format_ARGB32_Premultiplied);
-    dessin.fill(0);
-    QPainter p(&dessin);
-    QSvgRenderer(QStringLiteral(ART_SOURCE_DIR "/") + nom + QStringLiteral(".svg")).render(&p, QRectF(dessin.rect()));
-    const QImage image = rendu.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    qint64 maximum = 0;
-    for (qsizetype k = 0; k < image.sizeInBytes(); ++k)
-        maximum = std::max<qint64>(maximum, std::abs(image.constBits()[k] - dessin.constBits()[k]));
-    return maximum;
-}
 
 // Distance (0-255) of two peg pixels over the board, in grey, or without green (deuteranopia) or red
 // (protanopia) cones: Machado, Oliveira and Fernandes (2009), severity 1, applied in linear RGB.
@@ -54,8 +40,8 @@ class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every listed size at scales 1 and 2 is rendered at build time as its SVG draws it (PNG, straight
-    // alpha: within 2). The windows draw no other size: the main window's tests check that.
+    // Every listed size at scales 1 and 2 is rendered at build time as its SVG, drawn now, draws it (PNG,
+    // straight alpha: within 2). The windows draw no other size: the main window's tests check that.
     void tailles_data()
     {
         QTest::addColumn<QString>("nom");
@@ -82,13 +68,17 @@ private slots:
         QFETCH(int, tolerance);
         const QString chemin = artwork::chemin(nom);
         QVERIFY(artwork::prerendu(chemin, taille * dpr));
-        const QImage image = artwork::image(chemin, taille, dpr);
+        const QImage image = artwork::image(chemin, taille, dpr).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QPixmap pm = artwork::rendu(chemin, taille, dpr);
         QVERIFY(image.size() == taille * dpr && pm.size() == taille * dpr && pm.devicePixelRatio() == dpr);
-        QCOMPARE_LE(ecart_au_dessin(nom, image), tolerance);
-        for (const QImage& rien : {artwork::rendu(chemin + "?", taille, dpr).toImage(), artwork::image(chemin + "?", taille, dpr),
-                                   artwork::image(chemin, QSize(0, 27), dpr), artwork::image(QString(), taille, dpr)})
-            QVERIFY(rien.isNull());
+        QImage dessin(image.size(), QImage::Format_ARGB32_Premultiplied);
+        dessin.fill(0);
+        QPainter p(&dessin);
+        QSvgRenderer(QStringLiteral(ART_SOURCE_DIR "/") + nom + QStringLiteral(".svg")).render(&p, QRectF(dessin.rect()));
+        qint64 maximum = 0; // largest difference of the premultiplied channels
+        for (qsizetype k = 0; k < image.sizeInBytes(); ++k)
+            maximum = std::max<qint64>(maximum, std::abs(image.constBits()[k] - dessin.constBits()[k]));
+        QCOMPARE_LE(maximum, tolerance);
     }
 
     // Colour is never the only cue: in grey and both red-green blindnesses, any two pegs as drawn differ by 17 of 255 or

@@ -89,7 +89,6 @@ private slots:
             support::dechargerFenetres(), platform::libererVerrou(), storage::oublierCache();
         }
         QCOMPARE(avis, QList<qsizetype>({0, 1, 1, 1}));
-        QCOMPARE(env->messages().first().style, int(platform::vbInformation));
         QVERIFY(env->messages().first().texte.contains(storage::cheminReglages() + QStringLiteral(".illisible-")));
     }
 };
