@@ -12,13 +12,9 @@ export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 PIDS=()
 
-# A settings folder of its own for the next start of the game.
-nouveaux_reglages() {
-    export XDG_CONFIG_HOME=$WORK/$1
-    INI=$XDG_CONFIG_HOME/Chromalis/Chromalis.ini
-    mkdir -p "$XDG_CONFIG_HOME/Chromalis"
-}
-nouveaux_reglages config
+export XDG_CONFIG_HOME=$WORK/config
+INI=$XDG_CONFIG_HOME/Chromalis/Chromalis.ini
+mkdir -p "$XDG_CONFIG_HOME/Chromalis"
 
 echec() { echo "ÉCHEC: $*" >&2; capture echec || true; exit 1; }
 capture() { import -window root "$ARTEFACTS/$1.png"; }
@@ -30,17 +26,11 @@ Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/d
 PIDS+=("$!")
 attendre 10 test -s "$WORK/display" || echec "Xvfb ne démarre pas"
 export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
-attendre 5 xdpyinfo >/dev/null || echec "Xvfb ne répond pas"
 openbox >/dev/null 2>&1 &
 PIDS+=("$!")
 sleep 0.5
 
-finir() {
-    kill -9 "${PIDS[@]}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap finir EXIT
+trap 'kill -9 "${PIDS[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 # Starts the game in the background (with the VAR=value given); its pid goes to JEU.
 lancer() {
@@ -52,8 +42,6 @@ lancer() {
 # Prints the id of the visible window with exactly this title, if there is one.
 fenetre() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | awk 'NR == 1 { print; t = 1 } END { exit !t }'; }
 absente() { ! fenetre "$1" >/dev/null; }
-vivant() { kill -0 "$1" 2>/dev/null; }
-mort() { ! vivant "$1"; }
 
 # Waits for window $1 (else fails saying $3), keeps its picture $2, brings it to the front, presses keys $4...
 dialogue() {
@@ -92,13 +80,12 @@ arreter() {
     attendre 5 eval '! xdotool search --pid "$JEU" >/dev/null' || echec "les fenêtres du jeu tué restent à l'écran"
 }
 
-# Waits for the main window after the start-up window; sets MAIN, OX, OY, CW, CH and LARGEUR (322 at scale 1).
+# Waits for the main window after the start-up window; sets MAIN, OX, OY, CW and CH (CW: 322 at scale 1).
 attendre_principale() {
     MAIN=$(attendre 15 fenetre "Ventaroc vous propose:") || echec "la fenêtre principale ne vient pas"
     sleep 0.5
     activer "$MAIN"
     origine "$MAIN"
-    LARGEUR=$CW
 }
 
 # Starts the game (name, then VAR=value) and sees the start-up window alone, then the main window alone.
@@ -114,7 +101,7 @@ demarrer() {
 
 # "x y" on the screen of a point given in twips in the client area at OX, OY: 15 twips a pixel at
 # scale 1, the scale being the main window's width over 322 pixels.
-point() { echo $(( OX + (2 * $1 * LARGEUR + 4830) / 9660 )) $(( OY + (2 * $2 * LARGEUR + 4830) / 9660 )); }
+point() { echo $(( OX + (2 * $1 * CW + 4830) / 9660 )) $(( OY + (2 * $2 * CW + 4830) / 9660 )); }
 # The centre of hole i of row 1, of palette peg n (0 = R ... 7 = X).
 trou() { point $(( 60 + 360 + 420 * ($1 - 1) + 202 )) $(( 540 + 540 + 202 )); }
 pion() { local hauts=(480 960 1500 2040 2580 3120 3645 4200); point 4462 $(( 540 + ${hauts[$1]} + 202 )); }
@@ -125,18 +112,5 @@ choisir_NI1() {
     activer "$MAIN"
     touche F6 F5 F5
     touche Tab Tab Home Tab Tab Up Tab space Tab Home
-    capture options
     touche F5
-}
-
-# NI1 won on the first row with drags.
-gagner_NI1() {
-    choisir_NI1
-    origine "$MAIN"
-    local trou pions=(0 4 0 1)
-    for trou in 1 2 3 4; do
-        glisser $(pion "${pions[trou - 1]}") $(trou $trou)
-    done
-    capture partie-jouee
-    touche F7
 }

@@ -1,43 +1,80 @@
-# The real program on its own X server: its start, a second copy refused, a game won with real drags,
-# a 1 MB name pasted from the clipboard, SIGKILL as soon as it reaches the file and the record whole
-# after a restart, the close box asking and Yes ending the program.
+# The real program on its own X server and session bus: no display; its start; a game won with real drags;
+# a game played and recorded from the keyboard alone, heard through AT-SPI, with a 1 MB name pasted, SIGKILL
+# as soon as it reaches the file and the record whole after a restart; a store of random bytes set aside.
+[ -n "${CHROMALIS_BUS_PRIVE:-}" ] || CHROMALIS_BUS_PRIVE=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/lib.sh" "$1" "$2" partie
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-# 1. The start-up window alone, then the main window alone, 322 pixels wide at scale 1, its folder noted.
+# 1. No display: one French line naming the variables, exit code 1.
+for ecran in "" ":4242"; do
+    code=0
+    env -u WAYLAND_DISPLAY DISPLAY="$ecran" "$EXE" >/dev/null 2>"$WORK/err" || code=$?
+    [ "$code" = 1 ] && [ "$(wc -l <"$WORK/err")" = 1 ] && grep -q 'DISPLAY.*WAYLAND_DISPLAY.*graphique' "$WORK/err" \
+        || echec "sans écran ($ecran): code $code, $(cat "$WORK/err")"
+done
+
+# 2. The start-up window alone, then the main window alone; the accessibility bus up before, as on a desktop.
+/usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' 2>/dev/null || echec "pas de bus d'accessibilité"
 demarrer 1
-[ "$CW" = 322 ] || echec "largeur $CW au lieu de 322 pixels sur un écran de 1024x768"
-grep -q '^OK=OUI' "$INI" && grep -q '^dossier%20application=' "$INI" || echec "marqueur OUI ou dossier absent: $(cat "$INI")"
 
-# 2. A second copy says so and goes away; the first stays.
-"$EXE" >"$ARTEFACTS/sortie-seconde.log" 2>&1 &
+# 3. NI1 won on row 1 with real drags, a record (its name not asked yet); SIGKILL, then a start afresh.
+choisir_NI1
+pions=(0 4 0 1)
+for trou in 1 2 3 4; do
+    glisser $(pion "${pions[trou - 1]}") $(trou $trou)
+done
+touche F7
+dialogue BRAVO 2-bravo-glisser "pas de BRAVO après la bonne combinaison"
+arreter
+demarrer 3
+
+# 4. What a screen reader is told from here on: the names and descriptions of the rows that change.
+ANNONCES=$ARTEFACTS/annonces.txt
+/usr/bin/python3 -u - >"$ANNONCES" 2>/dev/null <<'FIN' &
+import pyatspi
+from gi.repository import GLib
+def evenement(e):
+    if e.source is not None and e.source.name.startswith("Rangée"):
+        print(e.type + " | " + e.source.name + " | " + e.source.description)
+pyatspi.Registry.registerEventListener(evenement, "object:property-change")
+GLib.timeout_add(200, lambda: print("pret") and False)
+pyatspi.Registry.start()
+FIN
 PIDS+=("$!")
-dialogue "Information..." 3-seconde-copie "pas de refus de la seconde copie" Return
-attendre 5 mort "${PIDS[-1]}" || echec "la seconde copie tourne encore"
-vivant "$JEU" || echec "la première copie s'est arrêtée"
-
-# 3. NI1 won; the scores window asks for the name of the new row 1, replaced by a 1 MB paste.
-gagner_NI1
-dialogue BRAVO 4-bravo "pas de BRAVO après la bonne combinaison" space
-dialogue "CHROMALIS: Tableau des scores" 5-scores "le tableau des scores ne s'ouvre pas" Return
+attendre 10 grep -q pret "$ANNONCES" || echec "l'écoute AT-SPI ne démarre pas"
+# NI1 from the keyboard. Row 1 typed and judged by Enter on the focused "Valider": RRRR against RORB,
+# two black pegs. Row 2, with a mistake taken back by Backspace, wins. The end dialog opens on "Tableau des
+# Scores", which Enter presses; there Enter asks for the name of the new row 2, replaced by a 1 MB paste.
+choisir_NI1
+touche R 1 r R Return
+touche R O B BackSpace R B Return
+dialogue BRAVO 4-bravo "pas de BRAVO au clavier" Return
+dialogue "CHROMALIS: Tableau des scores" 5-scores "Entrée n'ouvre pas les scores" Return
 dialogue "Donnée manquante" 6-nom "Entrée ne demande pas le nom" Return
-coproc COLLE { exec "$(dirname "$EXE")/presse_papiers" 1048576 "Nom tres long "; }
+coproc COLLE { exec "$(dirname "$EXE")/presse_papiers"; }
 PIDS+=("$COLLE_PID")
 read -r -t 10 pret <&"${COLLE[0]}" && [ "$pret" = pret ] || echec "le presse-papiers ne se prépare pas"
 touche ctrl+a ctrl+v
 sleep 1
-capture 7-nom-colle
 touche Return
 attendre 30 grep -q 'Nom tres long' "$INI" || echec "le nom collé n'arrive pas dans $INI"
 arreter
+for annonce in "description | Rangée 1, trou 2 | rouge" "name | Rangée 1 : 2 noirs, 0 blanc | " \
+               "description | Rangée 2, trou 2 | rose"; do
+    grep -qx "object:property-change:accessible-$annonce" "$ANNONCES" || echec "AT-SPI: «$annonce» non annoncé"
+done
 
-# 4. After the restart, the record is whole: the name's length and start, the moves, time and date.
+# 5. SIGKILL as soon as the name reached the file: after the restart, the record is whole.
 demarrer relance
-record=$(awk -F';' '/^\[/ { s = $0 } s == "[NI]" && /^1=/ { print length($2), substr($2, 1, 28) "|" $3 "|" $4 "|" $5 }' "$INI")
-[[ $record =~ ^1048576\ Nom\ tres\ long\ Nom\ tres\ long\ \|1\|00h00mn[0-9]{2}s\|[0-9]{2}/[0-9]{2}/20[0-9]{2}$ ]] \
+record=$(awk -F';' '/^\[/ { s = $0 } s == "[NI]" && /^2=/ { print length($2), substr($2, 1, 28) "|" $3 "|" $4 "|" $5 }' "$INI")
+[[ $record =~ ^1048576\ Nom\ tres\ long\ Nom\ tres\ long\ \|2\|00h00mn[0-9]{2}s\|[0-9]{2}/[0-9]{2}/20[0-9]{2}$ ]] \
     || echec "record incomplet: $record"
+arreter
 
-# 5. The close box asks; Yes ends the program.
-wmctrl -c "Ventaroc vous propose:"
-dialogue Chromalis 8-quitter "pas de confirmation à la fermeture" alt+o
-attendre 5 mort "$JEU" || echec "Oui n'a pas fermé le jeu"
+# 6. A store of random bytes is set aside untouched at the start, and a box over the board tells where.
+head -c 4096 /dev/urandom | tee "$WORK/hasard.bin" >"$INI"
+lancer hasard
+attendre_principale
+dialogue Chromalis 7-avis "le joueur n'est pas prévenu du fichier illisible" Return
+cmp -s "$WORK/hasard.bin" "$INI".illisible-* || echec "le fichier illisible n'est pas mis de côté intact"
 echo "partie: OK"
