@@ -44,7 +44,7 @@ class TestMainWindow : public QObject {
     }
     // Real keys into a window: F1..F8 Esc Ret Tab BTab Up Down Space, S- for Shift; other words
     // are typed letter by letter, '<' as Backspace. "@name" gives the focus to a control (a part
-    // of its caption will do), "." notes the focused control, "Coller" pastes into the solution
+    // of its caption will do), "." notes the focused control, "Fermer" is the close box, "Coller" pastes into the solution
     // field as its context menu does, "#aide" notes what the help in the game's window shows.
     void taper(QWidget* fenetre, const QString& script)
     {
@@ -65,6 +65,8 @@ class TestMainWindow : public QObject {
                 cible->setFocus();
             } else if (mot == QLatin1String("."))
                 journal << nom(QApplication::focusWidget());
+            else if (mot == QLatin1String("Fermer")) // the close box
+                w->close();
             else if (mot == QLatin1String("Coller")) {
                 f->txtCombi->selectAll();
                 f->txtCombi->paste();
@@ -98,6 +100,8 @@ class TestMainWindow : public QObject {
             vus << (a.genre == QLatin1String("ShowModal") ? a.texte : a.genre == QLatin1String("Beep") ? a.genre : a.titre);
         if (!vus.isEmpty())
             e << QStringLiteral("dlg=") + vus.join(u',');
+        if (env->finDemandee)
+            e << QStringLiteral("fin");
         if (!env->ouvertures.isEmpty())
             e << QStringLiteral("ouv=") + env->ouvertures.join(u',').remove(env->dossierReglages() + u'/');
         if (jeu_en_cours) {
@@ -220,6 +224,7 @@ private slots:
         ligne("F8 sans jeu, Échap", "", "@QComboBox F8", "Esc", "dlg=frmScores @QComboBox");
         ligne("F8 en jeu", "Normal", "F8", "", "L1 ZZZZ T4 @Valider la proposition*");
         ligne("Échap, Non", "", "@QComboBox Esc", "", "dlg=Chromalis @QComboBox", "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
+        ligne("case de fermeture, Oui", "Normal oui", "Fermer", "", "dlg=Chromalis fin L1 ZZZZ T4 @Valider la proposition");
         ligne("Entrée sur Valider", "Normal", ". Ret", "", "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
         ligne("pions, lettres, rangée pleine", "Normal", "RbVJO", "", "dlg=Beep L1 RBVJ T4 @Valider la proposition*");
         ligne("pions, chiffres", "Normal", "1263", "", "L1 RBIV T4 @Valider la proposition*");
@@ -239,7 +244,8 @@ private slots:
     }
     // Each row: set-up words (a Normal or Super game, chrono, sansnav: no browser, the help file a
     // page or a folder (dossier), the solution field opened or locked (verrou), colle=: the
-    // clipboard), keys into the window, then a script per modal window in the order they open.
+    // clipboard, oui: Yes to the quit question), keys into the window, then a script per modal
+    // window in the order they open.
     // Every window and box takes the activation as a real one does: a key handled twice shows.
     void clavier()
     {
@@ -272,7 +278,7 @@ private slots:
             f->txtCombi->clear();
         QApplication::clipboard()->setText(prep.section(QStringLiteral("colle="), 1));
         env->appels.clear();
-        env->reponsesMsgBox = {int(platform::vbNo)};
+        env->reponsesMsgBox = {int(a("oui") ? platform::vbYes : platform::vbNo)};
         QWidget leurre;
         leurre.setWindowModality(Qt::ApplicationModal); // a message box takes the input above a modal window
         env->pendantMessage = [&leurre] { prendreActivation(&leurre); leurre.hide(); };
