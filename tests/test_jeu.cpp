@@ -2,6 +2,8 @@
 // and the record it leaves in the store.
 #include "support/joueur.h"
 
+#include "windows/controls/artwork.h"
+
 using namespace Chromalis;
 using support::cliquer;
 
@@ -46,7 +48,11 @@ private slots:
                 solution += fin->imgSolution[k]->Picture() == f->Image1->Picture() ? QStringLiteral("Z")
                     : fin->imgSolution[k]->Picture().isEmpty() ? QStringLiteral("?")
                                                                 : QStringLiteral("*");
-            vues << QStringList{fin->windowTitle(), fin->lblTexte->text(),
+            // The title bar's picture: a cup for a win, a cross for a loss.
+            const auto icone = [fin](const char* nom) {
+                return fin->windowIcon().pixmap(16).toImage() == artwork::icone(artwork::chemin(nom)).pixmap(16).toImage();
+            };
+            vues << QStringList{fin->windowTitle() + (icone("won") ? " won" : icone("lost") ? " lost" : ""), fin->lblTexte->text(),
                                 fin->fraTemps->isVisibleTo(fin) ? fin->lblTemps->text() : QStringLiteral("-"),
                                 fin->lblCoups->text(), fin->lblpoints->text(), boutons,
                                 focus == fin->cmdOUI ? QStringLiteral("oui") : focus == fin->cmdScores ? QStringLiteral("scores") : QString(),
@@ -72,10 +78,10 @@ private slots:
         QTest::addColumn<int>("secondes");
         QTest::addColumn<QString>("fin");
         QTest::addColumn<QString>("table"); // the game's table of records before > after, * the new one
-        const QString trouve = QStringLiteral("BRAVO|Vous avez trouver la bonne combinaison des couleurs.");
+        const QString trouve = QStringLiteral("BRAVO won|Vous avez trouver la bonne combinaison des couleurs.");
         const QString gagne = trouve + QStringLiteral(" Par contre, vous ne figurez pas dans les high-scores.");
         const QString classe = trouve + QStringLiteral(" De plus, vous figurez dans les high-scores.");
-        const QString perdu = QStringLiteral("PERDU|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|ON-|oui|");
+        const QString perdu = QStringLiteral("PERDU lost|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|ON-|oui|");
         QTest::newRow("initiation: chaque marque à sa place")
             << "Normal I" << "RBVJ" << QStringList{"JBOR", "RBVJ"} << QStringList{"BN.B", "NNNN"} << 30
             << classe + "|00h00mn30s|2|7700|--S|scores|****" << "";
@@ -312,12 +318,15 @@ private slots:
         QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: NI%1").arg(depart + 1));
         QCOMPARE(f->txtCombi->text(), parties[depart + 1]);
         reponses = {&frmFIN::cmdOUI};
+        // The secret backwards leaves marks on every row; the next game starts with none.
+        QString envers = parties[depart + 1];
+        std::reverse(envers.begin(), envers.end());
         for (int r = 1; r <= 10; ++r)
-            j->jouer(QStringLiteral("XXXX"));
+            j->jouer(envers);
         QCOMPARE(vues.size(), 1);
         QVERIFY(jeu_en_cours);
         QCOMPARE(num_ligne, std::int16_t(1));
-        QCOMPARE(j->rangee(1), QStringLiteral("ZZZZ"));
+        QCOMPARE(j->rangee(1) + j->marques(1), QStringLiteral("ZZZZ...."));
         QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: ") + suivante);
         QCOMPARE(f->txtCombi->text(), parties[suivante.mid(2).toInt()]);
     }
