@@ -71,14 +71,15 @@ class TestMainWindow : public QObject {
                 f->txtCombi->selectAll();
                 f->txtCombi->paste();
             } else if (mot == QLatin1String("#aide")) {
-                // Modal above a modal window; the page's pegs, drawn by style sheets, become pictures;
+                // Centred over the window that asked; modal above a modal window; the page's pegs, drawn by style sheets, become pictures;
                 // an outside link goes to the desktop; Escape closes it.
                 frmAide* aide = frmAide::ouverte();
                 QVERIFY2(aide, "no help window");
                 const auto pion = [aide](const char* nom) {
                     return aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl(nom)).value<QImage>();
                 };
-                journal << aide->windowTitle() + QString::number(aide->windowModality()) + u' '
+                const bool centree = (aide->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <= 6;
+                journal << aide->windowTitle() + QString::number(aide->windowModality()) + (centree ? " centrée " : " ")
                         + aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
                         + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion("pion:R?18").isNull() ? "+pion " : "")
                         + pion("pion:libre?18").pixelColor(9, 9).name(); // a result's free slot: a grey disc
@@ -211,11 +212,11 @@ private slots:
             QTest::addColumn<QString>(c);
         ligne("F1 sans page", "", "@QComboBox F1", "", "dlg=Erreur @QComboBox");
         ligne("F1 sans bureau", "page sansnav", "@QComboBox F1 #aide", "",
-              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 Aide Rouge+pion #808080,fermée");
+              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 centrée Aide Rouge+pion #808080,fermée");
         ligne("F1 page illisible", "dossier sansnav", "@QComboBox F1", "", "dlg=Chromalis ouv=aide.htm @QComboBox",
               "Erreur lors de l'ouverture du fichier d'aide.");
         ligne("F1 sur les scores", "page sansnav", "F8", "F1 #aide",
-              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 Aide Rouge+pion #808080,fermée");
+              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 centrée Aide Rouge+pion #808080,fermée");
         ligne("F2 site", "", "@QComboBox F2", "", "ouv=https://www.ventaroc.example/ @QComboBox*");
         ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "", "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
         ligne("F3 mail", "", "@QComboBox F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
