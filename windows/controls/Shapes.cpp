@@ -5,7 +5,6 @@
 #include <QPainter>
 
 QColor couleurVb(int v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
-int valeurVb(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 CircleShape::CircleShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 

@@ -4,7 +4,6 @@
 
 // Colours are kept as &HBBGGRR values, the form the slots' states are told by.
 QColor couleurVb(int bbggrr);
-int valeurVb(const QColor& c);
 
 class CircleShape : public QWidget {
     Q_OBJECT
