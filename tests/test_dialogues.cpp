@@ -242,11 +242,11 @@ private slots:
         QTest::newRow("écriture impossible") << Scenario{"NN", 1, {
             {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» [erreur 75]"},
             {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
-        QTest::newRow("remises à zéro") << Scenario{"NI", 0, {
-            {"RAZ-", "NORMAL INITIATION NI vue RAZ [RAZ?]"},
-            {"bloque TOUT+ débloque", "NORMAL INITIATION vide vue RAZ [TOUT?] [erreur 75]"}, // stored as before
-            {"Super E RAZ+", "NORMAL INITIATION vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
-            {"TOUT+", "NORMAL INITIATION vide vue -NI -NN -SN [TOUT?]"}}};
+        QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
+            {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
+            {"bloque TOUT+ débloque", "NORMAL NORMAL vide vue RAZ [TOUT?] [erreur 75]"}, // stored as before
+            {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
+            {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
         // F1 from the name box opens the help; Esc leaves the placeholder stored, the entry still to be named.
         QTest::newRow("en saisie, F1 puis Esc") << Scenario{"NN", 1, {{"tape:Anne F1 Esc", "fermée (saisie) ouvert aide"}}};
     }
