@@ -86,7 +86,8 @@ private slots:
             << "Normal I" << "RBVJ" << QStringList{"JBOR", "RBVJ"} << QStringList{"BN.B", "NNNN"} << 30
             << classe + "|00h00mn30s|2|7700|--S|scores|****" << "";
         QTest::newRow("normal: noirs d'abord, une couleur ne sert qu'une fois")
-            << "Normal N" << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "...."} << QStringList{"BB..", "NN..", "NBB.", "...."}
+            << "Normal N" << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "RBJJ", "...."}
+            << QStringList{"BB..", "NN..", "NBB.", "NB..", "...."}
             << 0 << "" << "";
         QTest::newRow("première rangée avant le premier top du chrono")
             << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0
