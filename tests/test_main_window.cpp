@@ -171,13 +171,14 @@ private slots:
                 etat += f->img[K][n]->Picture() == f->Image1->Picture() ? QString() : QStringLiteral("%1.%2 ").arg(K).arg(n);
         for (const PegImage* p : f->palette()) // what a screen reader says of each peg
             etat += p->toolTip().section(u' ', -1) + u' ';
+        etat += s->windowTitle() + u'/' + f->cmdValider->toolTip() + u' ';
         etat += QStringLiteral("%1 %2%3%4%5%6 %7 ").arg(f->Width()).arg(f->optExpert->isChecked()).arg(f->chkTemps->isChecked())
                     .arg(f->chkPartie->isChecked()).arg(f->isVisible()).arg(jeu_en_cours).arg(temps_coup)
             + noms_NI[1] + noms_SE[100] + lettre_jeu + lettre_mode + QString::number(nb_pions) + partie_choisie + parties[1] + " "
             + s->lblVersion->text() + " " + dossier_appli + " " + storage::GetSetting("Chromalis", "scores", "OK")
             + storage::GetSetting("Chromalis", "parametres", "dossier application");
         QCOMPARE(etat, "Barre de chronometrage=0 % Super:Normal..Super/2 20:5..60/12 off SN1:SN1..SN100/100 off "
-                       "rouge bleu vert jaune rose marron violet ciel "
+                       "rouge bleu vert jaune rose marron violet ciel Chromalis/Valider votre proposition "
                        "4965 10000 20 NI1SE100SN5RORB Version 1.0.0 "
                      + dossier + (dossier.endsWith('/') ? "" : "/") + "aide.htm " + (store ? "OUI" + dossier : QString()));
         QVERIFY((f->frameGeometry().center() - f->screen()->geometry().center()).manhattanLength() <= 3);
