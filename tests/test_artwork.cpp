@@ -1,8 +1,6 @@
-// The pictures rendered at build time against their SVG, and pegs told apart without colour.
+// Pegs told apart without colour: the pictures as the build rendered them, at the sizes the board draws.
 #include "windows/controls/artwork.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTest>
 
 #include <cmath>
@@ -40,47 +38,6 @@ class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every listed size at scales 1 and 2 is rendered at build time as its SVG, drawn now, draws it (PNG,
-    // straight alpha: within 2). The windows draw no other size: the main window's tests check that.
-    void tailles_data()
-    {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QSize>("taille");
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("tolerance"); // largest channel difference
-        QFile liste(QStringLiteral(ART_SOURCE_DIR "/sizes.txt"));
-        QVERIFY(liste.open(QIODevice::ReadOnly | QIODevice::Text));
-        while (!liste.atEnd()) {
-            QStringList m = QString::fromUtf8(liste.readLine()).section(u'#', 0, 0).simplified().split(u' ', Qt::SkipEmptyParts);
-            const bool png = m.size() > 1 && m.last() == QLatin1String("png");
-            for (qsizetype k = 1; k < m.size() - png; ++k) {
-                const QSize taille(m[k].section(u'x', 0, 0).toInt(), m[k].section(u'x', -1).toInt());
-                for (const int e : {1, 2})
-                    QTest::addRow("%s %s x%d", qPrintable(m[0]), qPrintable(m[k]), e) << m[0] << taille << qreal(e) << (e == 1 && !png ? 0 : 2);
-            }
-        }
-    }
-    void tailles()
-    {
-        QFETCH(QString, nom);
-        QFETCH(QSize, taille);
-        QFETCH(qreal, dpr);
-        QFETCH(int, tolerance);
-        const QString chemin = artwork::chemin(nom);
-        QVERIFY(artwork::prerendu(chemin, taille * dpr));
-        const QImage image = artwork::image(chemin, taille, dpr).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QPixmap pm = artwork::rendu(chemin, taille, dpr);
-        QVERIFY(image.size() == taille * dpr && pm.size() == taille * dpr && pm.devicePixelRatio() == dpr);
-        QImage dessin(image.size(), QImage::Format_ARGB32_Premultiplied);
-        dessin.fill(0);
-        QPainter p(&dessin);
-        QSvgRenderer(QStringLiteral(ART_SOURCE_DIR "/") + nom + QStringLiteral(".svg")).render(&p, QRectF(dessin.rect()));
-        qint64 maximum = 0; // largest difference of the premultiplied channels
-        for (qsizetype k = 0; k < image.sizeInBytes(); ++k)
-            maximum = std::max<qint64>(maximum, std::abs(image.constBits()[k] - dessin.constBits()[k]));
-        QCOMPARE_LE(maximum, tolerance);
-    }
-
     // Colour is never the only cue: in grey and both red-green blindnesses, any two pegs as drawn differ by 17 of 255 or
     // more, pixel by pixel, on average over the disc (the same pegs without their symbols fall to 8 in grey).
     void pionsSansCouleur()
