@@ -244,7 +244,7 @@ private slots:
             {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
         QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
             {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
-            {"bloque TOUT+ débloque", "NORMAL NORMAL vide vue RAZ [TOUT?] [erreur 75]"}, // stored as before
+            {"bloque TOUT+ débloque", "NORMAL NORMAL NN vue RAZ [TOUT?] [erreur 75]"}, // shown as still stored
             {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
             {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
         // F1 from the name box opens the help; Esc leaves the placeholder stored, the entry still to be named.

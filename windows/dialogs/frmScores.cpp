@@ -197,9 +197,6 @@ void frmScores::cmdRAZ_Click(int Index)
                          QStringLiteral("ATTENTION..."))
         != platform::vbYes)
         return;
-    for (int r = 1; r <= 10; ++r)
-        for (QLineEdit* b : *ligne(r))
-            b->clear();
     try {
         for (int place = 1; place <= storage::places_par_table; ++place) {
             const QString cle = QString::number(place);
@@ -215,6 +212,10 @@ void frmScores::cmdRAZ_Click(int Index)
         Chromalis::Signaler_erreur(e);
         return;
     }
+    // Emptied on screen once emptied on disk: a failed write leaves the table shown as it is stored.
+    for (int r = 1; r <= 10; ++r)
+        for (QLineEdit* b : *ligne(r))
+            b->clear();
     cmdRAZ[0]->setEnabled(false);
 }
 
