@@ -391,10 +391,7 @@ private slots:
         f->cboJeu->setCurrentIndex(c.jeu);
         QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
         env->dansModal = [c](QWidget* w) {
-            auto* m = static_cast<frmPasse*>(w);
-            for (QWidget* a : m->findChildren<QWidget*>()) // laid out with nothing overlapping
-                for (QWidget* b : m->findChildren<QWidget*>())
-                    QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+            auto* m = static_cast<frmPasse*>(w); // its looks: test_rendu
             QTest::keyClicks(m->txtPasse, c.mot);
             if (c.fin.startsWith(u'&'))
                 QTest::mouseClick(c.fin == "&OK" ? m->cmdOK : m->cmdAnnuler, Qt::LeftButton);

@@ -21,13 +21,6 @@ class TestJeu : public QObject {
     // What the player presses in the end dialog, in turn; Non ends it, after Scores when a name is awaited.
     QList<QPushButton* frmFIN::*> reponses;
 
-    void partie(const QString& type, const QString& mode, const QString& secret, int chrono = 0)
-    {
-        j->choisir(type, mode, chrono);
-        j->nouveau();
-        f->txtCombi->setText(secret);
-    }
-
 private slots:
     void init()
     {
@@ -137,7 +130,7 @@ private slots:
             storage::SaveSetting(app, cle, QString::number(k + 1), record(avant[k].toInt()));
         // A previous game's time must not count in this one.
         temps_total = QStringLiteral("500");
-        partie(options.section(u' ', 0, 0), options.section(u' ', 1), secret);
+        j->partie(options.section(u' ', 0, 0), options.section(u' ', 1), secret);
         const QStringList modes{"INITIATION", "NORMAL", "EXPERT"};
         QCOMPARE(f->lblInfo_Mode->text(), "Mode: " + modes[QStringLiteral("INE").indexOf(options.back())]);
         // The pointer beside the board follows the row being played.
@@ -197,7 +190,7 @@ private slots:
         QFETCH(int, lignes);
         QFETCH(QString, titre);
         // The other size first, so this game has to show or hide what that one left.
-        partie(lignes == 12 ? QStringLiteral("Normal") : QStringLiteral("Super"), QStringLiteral("N"), QString());
+        j->partie(lignes == 12 ? QStringLiteral("Normal") : QStringLiteral("Super"), QStringLiteral("N"), QString());
         j->nouveau();
         j->choisir(type, QStringLiteral("N"));
         j->nouveau();
@@ -232,7 +225,7 @@ private slots:
 
     void poserRemplacerEnlever()
     {
-        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"));
+        j->partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"));
         j->poser(QStringLiteral(".R.O"));
         j->poser(QStringLiteral(".V"));
         QCOMPARE(j->rangee(1), QStringLiteral("ZVZO"));
@@ -358,7 +351,7 @@ private slots:
         dossier_appli = dossier.filePath(QStringLiteral("aide.htm"));
         QFile aide(dossier_appli);
         QVERIFY(aide.open(QIODevice::WriteOnly));
-        partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
+        j->partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
         j->jouer(QStringLiteral("RBVJ"));
         QVERIFY(vu);
         QVERIFY(!jeu_en_cours);
@@ -409,7 +402,7 @@ private slots:
         QFETCH(int, chrono);
         QFETCH(QString, pas);
         QFETCH(QString, notes);
-        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), chrono);
+        j->partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), chrono);
         QCOMPARE(f->lblinfo_temps->text().simplified(), chrono ? QStringLiteral("Chrono: %1 sec.").arg(chrono) : QStringLiteral("Chrono: NON"));
         const auto minuterie = [](VbTimer& t, QChar c) { return t.Enabled() && t.Actif() ? c : t.Enabled() || t.Actif() ? u'!' : u'-'; };
         QStringList vu;

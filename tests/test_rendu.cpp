@@ -52,15 +52,6 @@ class TestRendu : public QObject {
     std::unique_ptr<support::Joueur> j;
     frmChromalis* f = nullptr;
 
-    void partie(const QString& type, const QString& mode, const QString& secret, int chrono = 0)
-    {
-        j->choisir(type, mode, chrono);
-        j->nouveau();
-        // The solution access shows it as drawn; the draws depend on the games played before.
-        f->txtCombi->setText(secret);
-        f->Label5->setText(secret);
-    }
-
 private slots:
     // The scale each screen gets: the board takes 55 to 75 % of the usable height, closest to two
     // thirds, never below 1 unless 1 does not fit, never taller or wider than the screen. A wrong
@@ -92,7 +83,7 @@ private slots:
     // A timed Super game in Initiation, three rows judged, a fourth begun, paused.
     void partieEnPause()
     {
-        partie(QStringLiteral("Super"), QStringLiteral("I"), QStringLiteral("RRBVX"), 20);
+        j->partie(QStringLiteral("Super"), QStringLiteral("I"), QStringLiteral("RRBVX"), 20);
         for (const char* r : {"RBVJO", "XRINB", "RRVVX"})
             j->jouer(r);
         j->poser(QStringLiteral("RR.N"));
@@ -114,7 +105,7 @@ private slots:
     // A normal game in Expert, lost: the finished board and the dialog over it.
     void partiePerdue()
     {
-        partie(QStringLiteral("Normal"), QStringLiteral("E"), QStringLiteral("RZBZ"));
+        j->partie(QStringLiteral("Normal"), QStringLiteral("E"), QStringLiteral("RZBZ"));
         j->dansModal = [](QWidget* w) {
             if (auto* fin = qobject_cast<frmFIN*>(w)) {
                 comparer(fin, QStringLiteral("fin-perdue"));
@@ -132,7 +123,7 @@ private slots:
         storage::SaveSetting(QStringLiteral("Chromalis"), QStringLiteral("NN"), QStringLiteral("1"),
                              storage::construire_record(13400, QStringLiteral("Zoé"), 4, QStringLiteral("00h02mn40s"),
                                                         QStringLiteral("14/03/2003")));
-        partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("JOIB"));
+        j->partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("JOIB"));
         j->dansModal = [](QWidget* w) {
             if (auto* fin = qobject_cast<frmFIN*>(w)) {
                 comparer(fin, QStringLiteral("fin-gagnee"));

@@ -124,8 +124,6 @@ private slots:
         QTest::newRow("demis vers le pair, 6") << 5 << 6 << "debutant"
             << std::vector<float>{2.5f / 6, 3.5f / 6, 5.5f / 6, 0.999f, 0.08f} << "BJIIR";
         QTest::newRow("NE quatre zéros") << 4 << 6 << "top" << std::vector<float>{0, 0, 0, 0} << "ZZZR";
-        QTest::newRow("SE quatre zéros puis X") << 5 << 8 << "top" << std::vector<float>{0, 0, 0, 0, x8} << "ZZZRX";
-        QTest::newRow("NE J Z Z Z") << 4 << 6 << "top" << std::vector<float>{j6, 0, 0, 0} << "JZZZ";
         QTest::newRow("NE sans zéro") << 4 << 6 << "top" << std::vector<float>{b6, j6, b6, j6} << "BJBJ";
         QTest::newRow("NN zéros") << 4 << 6 << "expert" << std::vector<float>{0, 0, 0, 0} << "RRRR";
         QTest::newRow("SI zéros") << 5 << 8 << "debutant" << std::vector<float>{0, b8, 0, x8, 0} << "RBRXR";

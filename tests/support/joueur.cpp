@@ -53,6 +53,14 @@ void Joueur::choisir(const QString& type, const QString& mode, int chrono, int p
 
 void Joueur::nouveau() { cliquer(f->cmdNouveau); }
 
+void Joueur::partie(const QString& type, const QString& mode, const QString& secret, int chrono)
+{
+    choisir(type, mode, chrono);
+    nouveau();
+    f->txtCombi->setText(secret);
+    f->Label5->setText(secret);
+}
+
 void Joueur::poser(const QString& lettres)
 {
     for (int k = 0; k < lettres.size(); ++k) {

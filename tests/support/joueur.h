@@ -15,6 +15,8 @@ public:
     // predefined game index in the list (-1: none).
     void choisir(const QString& type, const QString& mode, int chrono = 0, int partie = -1);
     void nouveau();
+    // A new game of these options whose secret is set as the solution access would show it.
+    void partie(const QString& type, const QString& mode, const QString& secret, int chrono = 0);
     // Drags each letter's palette peg into the hole of the current row; '.' leaves a hole alone.
     void poser(const QString& lettres);
     void valider();
