@@ -295,11 +295,11 @@ private slots:
             QTest::addColumn<QString>(c);
         ligne("F1 sans page", "", "@QComboBox F1", "", "dlg=Erreur @QComboBox");
         ligne("F1 sans bureau", "page sansnav", "@QComboBox F1 #aide", "",
-              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 centrée Aide Rouge+pion #808080,fermée");
+              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 centrée Aide Rouge libre .+pion #808080,fermée");
         ligne("F1 page illisible", "dossier sansnav", "@QComboBox F1", "", "dlg=Chromalis ouv=aide.htm @QComboBox",
               "Erreur lors de l'ouverture du fichier d'aide.");
         ligne("F1 sur les scores", "page sansnav", "F8", "F1 #aide",
-              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 centrée Aide Rouge+pion #808080,fermée");
+              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 centrée Aide Rouge libre .+pion #808080,fermée");
         ligne("F2 site", "", "@QComboBox F2", "", "ouv=https://www.ventaroc.example/ @QComboBox*");
         ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "", "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
         ligne("F3 mail", "", "@QComboBox F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
@@ -348,7 +348,7 @@ private slots:
         instance<frmSplash>();
         (f = instance<frmChromalis>())->show();
         QFile page(dossier_appli);
-        const QByteArray html = "<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span>";
+        const QByteArray html = "<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span> libre <span class=\"trou libre\"></span>.";
         QVERIFY(!a("page") || (page.open(QIODevice::WriteOnly) && page.write(html) == html.size()));
         page.close();
         QVERIFY(!a("dossier") || QDir().mkpath(dossier_appli));
