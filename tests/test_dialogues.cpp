@@ -1,7 +1,7 @@
 // The dialog windows played through their controls. The scores window: the table shown for each
 // choice, the name of a new entry, the resets, closing. The solution access and the predefined-games
 // window it opens: the password box, the list, both searches, Modify, the digit filter, the duplicate
-// check, and the games the board offers for each type and mode.
+// check.
 #include "support/support.h"
 
 #include "game/rules.h"
@@ -357,21 +357,6 @@ private slots:
         QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
         QCOMPARE(journal().mid(1), QStringList({doublon("1", 1, 2), doublon("501", 501, 600),
                                                 info(fin, "2 combinaisons identiques ont été trouvées.")}));
-    }
-
-    // The board offers the hundred games of each type and mode (a change in the games window reaches
-    // the draw through the table vu() compares; test_jeu draws from that table).
-    void partiesOffertes()
-    {
-        QTest::mouseClick(f->cmdOptions, Qt::LeftButton);
-        const QList<QRadioButton*> modes{f->optDebutant, f->optExpert, f->optTop};
-        const QComboBox* liste = f->cboParties;
-        for (const QString cle : {"NI", "NN", "NE", "SI", "SN", "SE"}) {
-            f->cboJeu->setCurrentIndex(cle[0] == u'S');
-            QTest::mouseClick(modes[QString("INE").indexOf(cle[1])], Qt::LeftButton);
-            const QString vues = liste->itemText(0) + u' ' + liste->itemText(99) + u' ' + QString::number(liste->count());
-            QCOMPARE(vues, cle + "1 " + cle + "100 100");
-        }
     }
 
     void acces_data()

@@ -1,7 +1,7 @@
-// The main window and its start: exactly one copy runs, whatever a dead copy left; the start-up window,
-// the load, the help link, the ways to close it; a store set aside is told once;
-// then the keyboard through the windows: every key acts once, Enter presses, Tab moves, pegs typed,
-// the solution field, the help on F1. Looks at every scale: test_rendu; the real start: tests/e2e.
+// The main window and its start: exactly one copy runs, whatever a dead copy left; the start-up window, the
+// load, the help link, the ways to close it; then the keyboard through the windows: every key acts once,
+// Enter presses, Tab moves, pegs typed, the solution field, the help on F1. Looks at every scale:
+// test_rendu; the real start: tests/e2e.
 #include "support/support.h"
 
 #include <sys/mount.h>
@@ -60,14 +60,6 @@ class TestMainWindow : public QObject {
     frmChromalis* f = nullptr;
     QStringList journal;
 
-    // Every message box shown, as text|title|style.
-    QStringList messages() const
-    {
-        QStringList l;
-        for (const support::Appel& m : env->messages())
-            l << m.texte + QLatin1Char('|') + m.titre + QLatin1Char('|') + QString::number(m.style);
-        return l;
-    }
     // A control by its caption, else its tooltip, else its class, with '*' when it wears its focus ring.
     QString nom(QWidget* w, bool anneau = true) const
     {
@@ -227,7 +219,10 @@ private slots:
         s->show();
         QTest::mouseClick(s->Label4, Qt::LeftButton);
         QCOMPARE(env->ouvertures, aide ? QStringList{dossier_appli} : QStringList());
-        QCOMPARE(messages(), aide ? QStringList() : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
+        QStringList messages; // text|title|style
+        for (const support::Appel& m : env->messages())
+            messages << m.texte + u'|' + m.titre + u'|' + QString::number(m.style);
+        QCOMPARE(messages, aide ? QStringList() : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
             "celui-ci doit se trouver dans: " + dossier + "\r\n|Erreur|48")); // exclamation
         QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}), QList<bool>({aide, aide, true}));
 
@@ -268,25 +263,6 @@ private slots:
         QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
         for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * disque) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
-    }
-
-    // A damaged store is set aside; the player is told where its copy is, over the board once the
-    // start-up window has made way, and only at the start that set it aside.
-    void magasinMisDeCoteAnnonce()
-    {
-        QVERIFY(ecrire(storage::cheminReglages(), "[NN]\n1=100;Zo\xe9;3;00h00mn10s;01/01/2026;\n"));
-        QList<qsizetype> avis;
-        for (int demarrage = 0; demarrage < 2; ++demarrage) {
-            instance<frmSplash>();
-            QTRY_VERIFY(estCharge<frmChromalis>());
-            avis << env->messages().size();
-            QTest::mouseClick(instance<frmSplash>(), Qt::LeftButton, {}, QPoint(5, 5));
-            QCoreApplication::processEvents();
-            avis << env->messages().size();
-            support::dechargerFenetres(), platform::libererVerrou(), storage::oublierCache();
-        }
-        QCOMPARE(avis, QList<qsizetype>({0, 1, 1, 1}));
-        QVERIFY(env->messages().first().texte.contains(storage::cheminReglages() + QStringLiteral(".illisible-")));
     }
 
     void clavier_data()

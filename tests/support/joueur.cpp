@@ -82,12 +82,6 @@ void Joueur::tic(VbTimer& t, int n)
     }
 }
 
-void Joueur::touche(Qt::Key k)
-{
-    // Through the window, where the keyboard delivers it: the window's key preview sits there.
-    QTest::keyClick(f->windowHandle(), k);
-}
-
 QString Joueur::marques(int K) const
 {
     QString s;

@@ -20,15 +20,11 @@ public:
     // Drags each letter's palette peg into the hole of the current row; '.' leaves a hole alone.
     void poser(const QString& lettres);
     void valider();
-    void jouer(const QString& lettres)
-    {
-        poser(lettres);
-        valider();
-    }
+    void jouer(const QString& lettres) { poser(lettres), valider(); }
     // One tick of an enabled timer, through its connection.
     void tic(VbTimer& t, int n = 1);
-    // A key pressed where the focus is, as the keyboard sends it.
-    void touche(Qt::Key k);
+    // A key pressed as the keyboard sends it: to the window, where its key preview sits.
+    void touche(Qt::Key k) { QTest::keyClick(f->windowHandle(), k); }
     void avancer(int secondes) { maintenant = maintenant.addSecs(secondes); }
     // Result slots of row K: N black, B white, . free.
     QString marques(int K) const;

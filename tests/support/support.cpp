@@ -75,10 +75,8 @@ void dechargerFenetres()
     Unload<frmSplash>();
     Unload<frmParties>();
     Unload<frmChromalis>();
-    viderSuppressions();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the unloaded windows go now
     reinitialiser();
 }
-
-void viderSuppressions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 } // namespace support

@@ -64,7 +64,4 @@ private:
 // Unloads every window and puts the game state back to its start (each test starts afresh).
 void dechargerFenetres();
 
-// Runs the deferred deletions of unloaded windows.
-void viderSuppressions();
-
 } // namespace support
