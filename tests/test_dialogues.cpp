@@ -1,7 +1,6 @@
-// The dialog windows played through their controls. The scores window: the table shown for each
-// choice, the name of a new entry, the resets, closing. The solution access and the predefined-games
-// window it opens: the password box, the list, both searches, Modify, the digit filter, the duplicate
-// check.
+// The dialog windows played through their controls. The scores window: the table shown for each choice, the
+// name of a new entry, the resets, closing. The solution access and the predefined-games window it opens:
+// the password box, the list, both searches, Modify, the digit filter, the duplicate check.
 #include "support/support.h"
 
 #include "game/rules.h"

@@ -247,11 +247,10 @@ private slots:
         QTest::addColumn<QString>("libelle");
         // r x colours rounded, halves to even: 0.25 x 6 = 1.5 -> 2, 0.3125 x 8 = 2.5 -> 2.
         const QList<double> n4{0.2, 0.25, 0.5, 0.99};
-        QTest::newRow("normal") << "Normal N" << -1 << n4 << "RBVI" << "NON";
         QTest::newRow("super") << "Super N" << -1 << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX" << "NON";
         QTest::newRow("expert: zéro est un trou vide") << "Normal E" << -1 << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI" << "NON";
         QTest::newRow("prédéfinie SE12") << "Super E" << 11 << n4 << "#512" << "SE12";
-        QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "" << "NI1";
+        QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "-RBVI" << "NI1";
         QTest::newRow("mode changé: la liste suit") << "Normal I>N" << 0 << n4 << "#101" << "NN1";
     }
     void tirage()
@@ -262,14 +261,12 @@ private slots:
         QFETCH(QString, secret);
         QFETCH(QString, libelle);
         platform::setRandomHook([nombres]() mutable { return nombres.isEmpty() ? 0.5f : float(nombres.takeFirst()); });
-        if (secret.isEmpty())
-            parties[1].clear();
+        if (secret.startsWith(u'-')) // the predefined game emptied: the draw stands
+            parties[1].clear(), secret.remove(0, 1);
         for (const QString& mode : options.section(u' ', 1).split(u'>'))
             j->choisir(options.section(u' ', 0, 0), mode, 0, partie);
         j->nouveau();
-        if (secret.isEmpty())
-            secret = QStringLiteral("RBVI");
-        else if (secret.startsWith(u'#'))
+        if (secret.startsWith(u'#'))
             secret = parties[secret.mid(1).toInt()];
         QCOMPARE(f->txtCombi->text(), secret);
         QCOMPARE(f->Label5->text(), secret);

@@ -152,9 +152,7 @@ class TestMainWindow : public QObject {
         return e.join(u' ');
     }
     static void ligne(const char* n, QString prep, QString touches, QString modal, QString attendu, QString message = {})
-    {
-        QTest::newRow(n) << prep << touches << modal << attendu << message;
-    }
+    { QTest::newRow(n) << prep << touches << modal << attendu << message; }
 
 private slots:
     void init()
