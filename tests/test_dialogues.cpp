@@ -227,7 +227,7 @@ private slots:
                     {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
         QTest::newRow("Super Expert, puis les autres tables") << Scenario{"SE", 0, {
             {"", "SUPER EXPERT SE vue RAZ"},
-            {"N VOIR", "SUPER NORMAL SN vue RAZ ↑VOIR"},
+            {"N Entrée", "SUPER NORMAL SN vue RAZ"}, // Enter presses VOIR
             {"Normal E VOIR", "NORMAL EXPERT vide vue ↑VOIR"},
             {"I VOIR", "NORMAL INITIATION NI vue RAZ ↑VOIR"}, // ten rows
             {"Fermer", "fermée"}}};
@@ -300,6 +300,7 @@ private slots:
         const QString rien = QStringLiteral("-1 Combi No: /  ? ");
         const QString qn = QStringLiteral("InputBox|Partie|Entrez la combinaison de la partie:");
         const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
+        QTest::newRow("Chercher sans numéro") << Cas{"Chercher", rien, {info("Erreur de saisie", "Entrez un chiffre")}};
         QTest::newRow("Chercher 049") << Cas{"tape049 Chercher", "48 Combi No: 49 49 NI49 ROVR", {}};
         QTest::newRow("Entrée 601") << Cas{"tape601 Entrée", "-1 Combi No: / 601 ? ",
             {info("Erreur", "Entrez un numéro entre 1 et 600")}};

@@ -130,8 +130,8 @@ class TestMainWindow : public QObject {
             vus << (a.genre == QLatin1String("ShowModal") ? a.texte : a.genre == QLatin1String("Beep") ? a.genre : a.titre);
         if (!vus.isEmpty())
             e << QStringLiteral("dlg=") + vus.join(u',');
-        if (env->finDemandee)
-            e << QStringLiteral("fin");
+        if (env->finDemandee || !f->isVisible())
+            e << (env->finDemandee ? QStringLiteral("fin") : QStringLiteral("fermée"));
         if (!env->ouvertures.isEmpty())
             e << QStringLiteral("ouv=") + env->ouvertures.join(u',').remove(env->dossierReglages() + u'/');
         if (jeu_en_cours) {
@@ -286,6 +286,7 @@ private slots:
         ligne("F8 en jeu", "Normal", "F8", "", "L1 ZZZZ T4 @Valider la proposition*");
         ligne("Échap, Non", "", "@QComboBox Esc", "", "dlg=Chromalis @QComboBox", "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
         ligne("case de fermeture, Oui", "Normal oui", "Fermer", "", "dlg=Chromalis fin L1 ZZZZ T4 @Valider la proposition");
+        ligne("case de fermeture, Non", "Normal", "Fermer", "", "dlg=Chromalis L1 ZZZZ T4 @Valider la proposition");
         ligne("Entrée sur Valider", "Normal", ". Ret", "", "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
         ligne("pions, lettres, rangée pleine", "Normal", "RbVJO", "", "dlg=Beep L1 RBVJ T4 @Valider la proposition*");
         ligne("pions, chiffres", "Normal", "1263", "", "L1 RBIV T4 @Valider la proposition*");
