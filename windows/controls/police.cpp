@@ -14,6 +14,8 @@ namespace {
 // scale, too big beside the captions of a small board and too small beside those of a large one.
 class IndicateursAEchelle : public QProxyStyle {
 public:
+    // Over the style in use, the one the desktop or the player chose.
+    IndicateursAEchelle() : QProxyStyle(QApplication::style()->name()) {}
     int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
     {
         const int base = QProxyStyle::pixelMetric(m, o, w);
