@@ -1,6 +1,7 @@
 # The real program on its own X server and session bus: no display; its start; a game won with real drags;
 # a game played and recorded from the keyboard alone, heard through AT-SPI, with a 1 MB name pasted, SIGKILL
-# as soon as it reaches the file and the record whole after a restart; a store of random bytes set aside.
+# as soon as it reaches the file and the record whole after a restart; a second copy refused; a store of
+# random bytes set aside.
 [ -n "${CHROMALIS_BUS_PRIVE:-}" ] || CHROMALIS_BUS_PRIVE=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/lib.sh" "$1" "$2" partie
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -64,8 +65,15 @@ for annonce in "description | Rangée 1, trou 2 | rouge" "name | Rangée 1 : 2 n
     grep -qx "object:property-change:accessible-$annonce" "$ANNONCES" || echec "AT-SPI: «$annonce» non annoncé"
 done
 
-# 5. SIGKILL as soon as the name reached the file: after the restart, the record is whole.
+# 5. SIGKILL as soon as the name reached the file: after the restart, the record is whole. A second copy
+# then says the game is already running and ends; the first plays on.
 demarrer relance
+premier=$JEU
+lancer deuxieme
+dialogue "Information..." 5-deuxieme "une deuxième copie ne prévient pas" Return
+attendre 5 eval '! kill -0 "$JEU"' || echec "la deuxième copie ne s'arrête pas"
+JEU=$premier
+kill -0 "$JEU" || echec "la première copie s'est arrêtée"
 record=$(awk -F';' '/^\[/ { s = $0 } s == "[NI]" && /^2=/ { print length($2), substr($2, 1, 28) "|" $3 "|" $4 "|" $5 }' "$INI")
 [[ $record =~ ^1048576\ Nom\ tres\ long\ Nom\ tres\ long\ \|2\|00h00mn[0-9]{2}s\|[0-9]{2}/[0-9]{2}/20[0-9]{2}$ ]] \
     || echec "record incomplet: $record"
