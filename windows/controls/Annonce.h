@@ -1,0 +1,14 @@
+#pragma once
+// What happens on the board, said to a screen reader: one sentence per player action.
+#include <QString>
+
+namespace annonce {
+
+// Says the sentence through the main window's notification label. Several sentences in the same
+// turn of the event loop would be cut to the last one by the reader: join them before calling.
+void dire(const QString& phrase);
+
+// The last sentence said, for the tests.
+QString derniere();
+
+} // namespace annonce
