@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -29,8 +31,33 @@ namespace {
 struct Section {
     QString nom;
     QList<std::pair<QString, QString>> valeurs;
+    QHash<QString, qsizetype> index; // key -> its place in valeurs, so a large file loads in linear time
 };
-using Magasin = QList<Section>;
+struct Magasin {
+    QList<Section> sections;
+    QHash<QString, qsizetype> index; // section name -> its place in sections
+};
+
+// What tells a file changed behind our back: another inode, size or time.
+struct Empreinte {
+    dev_t disque = 0;
+    ino_t inode = 0;
+    off_t taille = -1;
+    timespec modifie{}, change{};
+    bool operator==(const Empreinte& e) const
+    {
+        return disque == e.disque && inode == e.inode && taille == e.taille && modifie.tv_sec == e.modifie.tv_sec
+            && modifie.tv_nsec == e.modifie.tv_nsec && change.tv_sec == e.change.tv_sec && change.tv_nsec == e.change.tv_nsec;
+    }
+};
+
+Empreinte empreinte(const QString& chemin)
+{
+    struct stat st;
+    if (stat(QFile::encodeName(chemin), &st) != 0)
+        return {};
+    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
 
 struct Etat {
     bool charge = false;
@@ -40,6 +67,8 @@ struct Etat {
     // Something stands at the store's place that may not be overwritten: every write is refused.
     bool bloque = false;
     Magasin magasin;
+    // The file as it was when last read or written.
+    Empreinte vu;
     QString avis;
 };
 Etat etat;
@@ -69,6 +98,8 @@ int chiffre(QChar c, int base)
 // Keys and section names: "%XX" and "%UXXXX" stand for a character, "\" for "/".
 QString cleLue(QStringView s)
 {
+    if (!s.contains(u'%') && !s.contains(u'\\'))
+        return s.toString();
     QString r;
     for (qsizetype i = 0; i < s.size();) {
         if (s[i] == u'\\') {
@@ -123,6 +154,8 @@ QString valeurLue(QStringView s)
         if (obliques % 2 == 0)
             s = s.sliced(1, s.size() - 2);
     }
+    if (!s.contains(u'\\') && !s.startsWith(u'@'))
+        return s.toString();
     static const char echappes[] = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";
     QString r;
     r.reserve(s.size());
@@ -197,34 +230,44 @@ void valeurEcrite(const QString& valeur, QByteArray& r)
     }
 }
 
-void poser(Magasin& m, const QString& section, const QString& cle, const QString& valeur)
+Section& section(Magasin& m, const QString& nom)
 {
-    auto s = std::find_if(m.begin(), m.end(), [&](const Section& x) { return x.nom == section; });
-    if (s == m.end())
-        s = m.insert(m.end(), Section{section, {}});
-    for (auto& [c, v] : s->valeurs)
-        if (c == cle) {
-            v = valeur;
-            return;
-        }
-    s->valeurs.append({cle, valeur});
+    auto s = m.index.constFind(nom);
+    if (s == m.index.cend()) {
+        s = m.index.insert(nom, m.sections.size());
+        m.sections.append(Section{nom, {}, {}});
+    }
+    return m.sections[*s];
 }
+
+void poser(Section& x, const QString& cle, const QString& valeur)
+{
+    const auto c = x.index.constFind(cle);
+    if (c != x.index.cend()) {
+        x.valeurs[*c].second = valeur;
+        return;
+    }
+    x.index.insert(cle, x.valeurs.size());
+    x.valeurs.append({cle, valeur});
+}
+
+void poser(Magasin& m, const QString& nom, const QString& cle, const QString& valeur) { poser(section(m, nom), cle, valeur); }
 
 const QString* trouver(const Magasin& m, const QString& section, const QString& cle)
 {
-    for (const Section& s : m)
-        if (s.nom == section)
-            for (const auto& [c, v] : s.valeurs)
-                if (c == cle)
-                    return &v;
-    return nullptr;
+    const auto s = m.index.constFind(section);
+    if (s == m.index.cend())
+        return nullptr;
+    const Section& x = m.sections[*s];
+    const auto c = x.index.constFind(cle);
+    return c == x.index.cend() ? nullptr : &x.valeurs[*c].second;
 }
 
 // Reads every line it understands into m; false when some line was not understood.
 bool analyser(QStringView texte, Magasin& m)
 {
     bool propre = true;
-    QString section;
+    Section* courante = &section(m, QString());
     qsizetype debut = 0;
     for (qsizetype i = 0; i <= texte.size(); ++i) {
         if (i < texte.size() && texte[i] != u'\r' && texte[i] != u'\n')
@@ -235,7 +278,7 @@ bool analyser(QStringView texte, Magasin& m)
             continue;
         if (ligne.front() == u'[') {
             propre &= ligne.back() == u']';
-            section = cleLue(sansBlancs(ligne.sliced(1, ligne.size() - 1 - (ligne.back() == u']'))));
+            courante = &section(m, cleLue(sansBlancs(ligne.sliced(1, ligne.size() - 1 - (ligne.back() == u']')))));
             continue;
         }
         const qsizetype egal = ligne.indexOf(u'=');
@@ -243,7 +286,7 @@ bool analyser(QStringView texte, Magasin& m)
             propre = false;
             continue;
         }
-        poser(m, section, cleLue(sansBlancs(ligne.first(egal))), valeurLue(ligne.sliced(egal + 1)));
+        poser(*courante, cleLue(sansBlancs(ligne.first(egal))), valeurLue(ligne.sliced(egal + 1)));
     }
     return propre;
 }
@@ -252,7 +295,7 @@ QByteArray serialiser(const Magasin& m)
 {
     QByteArray r;
     for (const bool racine : {true, false})
-        for (const Section& s : m) {
+        for (const Section& s : m.sections) {
             if (s.nom.isEmpty() != racine || s.valeurs.isEmpty())
                 continue;
             if (!racine) {
@@ -285,7 +328,49 @@ Magasin clesDuJeu(const Magasin& lu)
     return m;
 }
 
-ErreurStockage erreur() { return ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + etat.chemin); }
+ErreurStockage erreur()
+{
+    const int code = errno;
+    return ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + etat.chemin, code);
+}
+
+// Temporary files are hidden beside the file they replace, under a name only the game makes.
+QString prefixeTemporaire(const QString& cible)
+{
+    return QLatin1Char('.') + QFileInfo(cible).fileName() + QStringLiteral(".chromalis-");
+}
+constexpr int longueur_suffixe = 6;
+
+// Removes what a killed write left: our own temporary names only, never a file of the player's.
+void nettoyer()
+{
+    const QFileInfo cible(etat.cible);
+    const QString prefixe = prefixeTemporaire(etat.cible);
+    QDir dossier = cible.absoluteDir();
+    const QStringList restes = dossier.entryList({prefixe + QString(longueur_suffixe, u'?')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& nom : restes) {
+        const QStringView suffixe = QStringView(nom).sliced(prefixe.size());
+        struct stat st;
+        const QByteArray chemin = QFile::encodeName(dossier.filePath(nom));
+        if (std::all_of(suffixe.begin(), suffixe.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; })
+            && lstat(chemin, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid())
+            unlink(chemin);
+    }
+    // The earlier version's fixed names, in the game's own folder only.
+    if (etat.cible == etat.chemin) {
+        const QByteArray nom = QFile::encodeName(etat.chemin);
+        unlink(nom + ".tmp");
+        unlink(nom + ".lock");
+    }
+}
+
+// Something at the store's place that the game may not replace: no write is made, and the
+// player is told once what and where.
+void bloquer(const QString& quoi)
+{
+    etat.bloque = true;
+    etat.avis += quoi + QStringLiteral("\nAucun score ne pourra être enregistré tant que ce sera le cas.");
+}
 
 // What cannot be taken as it is keeps its bytes under another name, never replacing anything;
 // when it cannot be moved, it is left alone and no write may replace it.
@@ -303,29 +388,35 @@ void mettreDeCote(bool partiel)
             break;
         copie = base + QLatin1Char('-') + QString::number(n);
     }
-    if (r != 0) {
-        etat.bloque = true;
-        qWarning("Chromalis: %s cannot be read and is left as it is", qPrintable(etat.chemin));
-        return;
-    }
+    const QString etatFichier = partiel ? QStringLiteral("Le fichier des scores est endommagé")
+                                        : QStringLiteral("Le fichier des scores ne peut pas être lu");
+    if (r != 0)
+        return bloquer(etatFichier + QStringLiteral(" et ne peut pas être mis de côté (") + raisonSysteme(errno)
+                       + QStringLiteral(") :\n") + etat.chemin + QLatin1Char('\n')
+                       + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont affichés.") : QString()));
     etat.cible = etat.chemin;
-    etat.avis = (partiel ? QStringLiteral("Le fichier des scores était endommagé.")
-                         : QStringLiteral("Le fichier des scores n'a pas pu être lu."))
-        + QStringLiteral(" Il est gardé tel quel sous le nom :\n") + copie + QLatin1Char('\n')
+    etat.avis += etatFichier + QStringLiteral(". Il est gardé tel quel sous le nom :\n") + copie + QLatin1Char('\n')
         + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont repris ; les autres restent dans cette copie.")
                    : QStringLiteral("Les tableaux de scores repartent à vide."));
 }
 
+void ecrire(Magasin nouveau);
+
 void charger()
 {
+    const QString avis = etat.avis; // a notice not yet given survives a reload
     etat = Etat{};
     etat.charge = true;
+    etat.avis = avis;
     etat.chemin = etat.cible = cheminReglages();
+    etat.vu = empreinte(etat.chemin);
     const QByteArray nom = QFile::encodeName(etat.chemin);
     struct stat st;
     if (lstat(nom, &st) != 0) {
         // Nothing there is a first run; a folder we may not even look into cannot be written either.
-        etat.bloque = errno != ENOENT;
+        if (errno != ENOENT)
+            bloquer(QStringLiteral("Le dossier des scores ne peut pas être lu (") + raisonSysteme(errno) + QStringLiteral(") :\n")
+                    + QFileInfo(etat.chemin).absolutePath());
         return;
     }
     if (S_ISLNK(st.st_mode))
@@ -333,9 +424,7 @@ void charger()
             etat.cible = QFile::decodeName(vrai);
             free(vrai);
         }
-    // What a killed write left behind, and the earlier version's lock.
-    unlink(QFile::encodeName(etat.cible + QStringLiteral(".tmp")));
-    unlink(nom + ".lock");
+    nettoyer();
     // Non-blocking, so that a named pipe does not wait for a writer.
     const int fd = open(nom, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
@@ -370,30 +459,37 @@ void charger()
         octets.truncate(lu);
     }
     close(fd);
-    if (dossier) {
-        // A folder is not a file the game wrote: it stays where it is, and nothing is stored.
-        etat.bloque = true;
-        qWarning("Chromalis: %s is a folder; scores cannot be stored", qPrintable(etat.chemin));
-        return;
-    }
-    if (!lisible)
-        return mettreDeCote(false);
-    if (octets.startsWith("\xEF\xBB\xBF"))
-        octets.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString texte = utf8(octets);
+    // A folder is not a file the game wrote: it stays where it is, and nothing is stored.
+    if (dossier)
+        return bloquer(QStringLiteral("Un dossier se trouve à la place du fichier des scores :\n") + etat.chemin);
     Magasin lu;
-    if (analyser(texte, lu) && !utf8.hasError()) {
-        etat.magasin = std::move(lu);
-        return;
+    if (lisible) {
+        if (octets.startsWith("\xEF\xBB\xBF"))
+            octets.remove(0, 3);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString texte = utf8(octets);
+        if (analyser(texte, lu) && !utf8.hasError()) {
+            etat.magasin = std::move(lu);
+            return;
+        }
+        etat.magasin = clesDuJeu(lu);
     }
-    etat.magasin = clesDuJeu(lu);
-    mettreDeCote(true);
+    mettreDeCote(lisible);
+    if (etat.bloque)
+        return;
+    // What was taken over becomes the store at once, so that it is still there at the next start.
+    try {
+        ecrire(etat.magasin);
+    } catch (const ErreurStockage& e) {
+        etat.avis += QStringLiteral("\nIls n'ont pas encore pu être enregistrés (") + raisonSysteme(e.codeSysteme())
+            + QStringLiteral(") : ils le seront au prochain score enregistré.");
+    }
 }
 
 Etat& ouvert()
 {
-    if (!etat.charge || etat.chemin != cheminReglages())
+    // A file changed by someone else since it was read is read again, so a write goes on top of it.
+    if (!etat.charge || etat.chemin != cheminReglages() || (!etat.bloque && !(empreinte(etat.chemin) == etat.vu)))
         charger();
     return etat;
 }
@@ -409,6 +505,23 @@ bool toutEcrit(int fd, const QByteArray& octets)
     return true;
 }
 
+// A new file under a name of our own that nothing else holds.
+int creerTemporaire(QByteArray& nom)
+{
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QString prefixe = QFileInfo(etat.cible).absolutePath() + QLatin1Char('/') + prefixeTemporaire(etat.cible);
+    for (int essai = 0; essai < 100; ++essai) {
+        QString suffixe;
+        for (int k = 0; k < longueur_suffixe; ++k)
+            suffixe += QLatin1Char(alphabet[QRandomGenerator::system()->bounded(int(sizeof alphabet - 1))]);
+        nom = QFile::encodeName(prefixe + suffixe);
+        const int fd = open(nom, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 // The whole store goes to a temporary file beside the store, reaches the disk, and only then
 // replaces the store in one rename; any failure before that leaves the store as it was.
 void ecrire(Magasin nouveau)
@@ -417,21 +530,24 @@ void ecrire(Magasin nouveau)
     if (etat.bloque || octets.size() > taille_max_reglages || !QDir().mkpath(QFileInfo(etat.cible).absolutePath()))
         throw erreur();
     const QByteArray cible = QFile::encodeName(etat.cible);
-    const QByteArray temporaire = cible + ".tmp";
-    unlink(temporaire);
-    const int fd = open(temporaire, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    QByteArray temporaire;
+    const int fd = creerTemporaire(temporaire);
     if (fd < 0)
         throw erreur();
     struct stat st;
     if (stat(cible, &st) == 0 && S_ISREG(st.st_mode))
         fchmod(fd, st.st_mode & 07777);
     bool ok = toutEcrit(fd, octets) && fsync(fd) == 0 && fstat(fd, &st) == 0 && st.st_size == octets.size();
+    const int code = errno;
     ok = close(fd) == 0 && ok;
     if (!ok || ::rename(temporaire, cible) != 0) {
+        const int raison = ok ? errno : code;
         unlink(temporaire);
+        errno = raison;
         throw erreur();
     }
     etat.magasin = std::move(nouveau);
+    etat.vu = empreinte(etat.chemin);
     // The rename itself reaches the disk with the folder. The new file is in place by now, so it
     // is what this run reads, even when the folder's flush fails and that failure is reported.
     const int d = open(QFile::encodeName(QFileInfo(etat.cible).absolutePath()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -443,6 +559,26 @@ void ecrire(Magasin nouveau)
     }
 }
 } // namespace
+
+QString raisonSysteme(int code)
+{
+    switch (code) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("accès refusé");
+    case EROFS:
+        return QStringLiteral("disque en lecture seule");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("disque plein");
+    case EIO:
+        return QStringLiteral("erreur de lecture du disque");
+    case ENOTDIR:
+        return QStringLiteral("un fichier se trouve à la place d'un dossier");
+    default:
+        return QStringLiteral("erreur système ") + QString::number(code);
+    }
+}
 
 QString cheminReglages()
 {
@@ -478,10 +614,13 @@ void SaveSettings(const QString&, const QList<Reglage>& reglages)
 void InitialiserReglages(const QString& application, const QString& dossier_programme)
 {
     if (GetSetting(application, QStringLiteral("scores"), QStringLiteral("OK")).isEmpty()) {
+        // Only the places that do not exist yet: a store cut before its marker, or records written
+        // by hand, keep every record they hold.
         QList<Reglage> tables;
         for (int place = 1; place <= places_par_table; ++place)
             for (const QString& section : cles_tables)
-                tables.append({section, QString::number(place), QString()});
+                if (!trouver(etat.magasin, section, QString::number(place)))
+                    tables.append({section, QString::number(place), QString()});
         tables.append({QStringLiteral("scores"), QStringLiteral("OK"), QStringLiteral("OUI")});
         SaveSettings(application, tables);
     }

@@ -11,14 +11,21 @@ namespace storage {
 // A failure of the store, with the number and description the score recording reports.
 class ErreurStockage : public std::runtime_error {
 public:
-    ErreurStockage(int numero, const QString& description)
-        : std::runtime_error(description.toStdString()), numero_(numero), description_(description) {}
+    ErreurStockage(int numero, const QString& description, int code_systeme = 0)
+        : std::runtime_error(description.toStdString()), numero_(numero), description_(description),
+          code_systeme_(code_systeme) {}
     int numero() const { return numero_; }
     QString description() const { return description_; }
+    // The system's errno behind the failure, 0 when there was none.
+    int codeSysteme() const { return code_systeme_; }
 private:
     int numero_;
     QString description_;
+    int code_systeme_;
 };
+
+// What the system said (an errno), in a few French words a player understands.
+QString raisonSysteme(int code);
 
 // The INI file: $XDG_CONFIG_HOME/Chromalis/Chromalis.ini (~/.config/... by default).
 QString cheminReglages();
@@ -41,8 +48,8 @@ void SaveSettings(const QString& application, const QList<Reglage>& reglages);
 // Stops at the first failed write (the caller decides whether that matters).
 void InitialiserReglages(const QString& application, const QString& dossier_programme);
 
-// When the file found at start-up had to be set aside, what the player is told about it (in
-// French: what was kept, and where); "" otherwise, and after it has been asked once.
+// What the player is told once at start-up when the store could not be taken as it is (in French:
+// what is wrong, what was kept, and where); "" otherwise, and after it has been asked once.
 QString avisMiseDeCote();
 
 // Forgets what was read, so the next access reads the file afresh (tests change it behind our back).
