@@ -213,6 +213,7 @@ void Demarrer_jeu()
 
     tirageausort();
 
+    f->placer_curseur(1);
     f->cmdValider->setFocus();
 }
 
@@ -251,6 +252,7 @@ void Arreter_jeu()
     f->cmdNouveau->setText(QStringLiteral("&Nouveau jeu"));
     f->cmdValider->setEnabled(false);
     f->imgCurseur->hide();
+    f->placer_curseur(0);
     f->Timer1.setEnabled(false);
     f->lblPause->hide();
     f->Timer3.setEnabled(false);
@@ -321,6 +323,7 @@ void Valider_proposition()
     f->lblPourcent->setText(QStringLiteral("0"));
     f->imgCurseur->move(f->imgCurseur->x(), twips::px(haut_rangee(r + 1) + 120));
     num_ligne += 1;
+    f->placer_curseur(1);
 }
 
 namespace {

@@ -62,8 +62,8 @@ class TestDialogues : public QObject {
     QMap<QString, QString> messages; // full text of each dialog, and its short name in the scores states
     QMap<QString, QStringList> avant; // the store after the last step
 
-    // Clicks, keys (in the name box of the new entry's row, or of row 1), typed names
-    // ('_' for a space), the answer to the reset's question (+ yes, - no), the store blocked or not.
+    // Clicks, keys (in the name box of the new entry's row, or of row 1; frappe:name, Tab, A-x for Alt+x: to
+    // the focus), typed names ('_' for a space), the reset's answer (+ yes, - no), the store blocked or not.
     void jouer(const QString& actions)
     {
         QLineEdit* nom = s->ligne(qMax<int>(i, 1))->at(1);
@@ -76,6 +76,9 @@ class TestDialogues : public QObject {
                 QTest::mouseClick(boutons[a], Qt::LeftButton);
             else if (touches.contains(a))
                 QTest::keyClick(nom, touches[a]);
+            else if (a == "Tab" || a.startsWith("A-") || a.startsWith("frappe:"))
+                for (QChar c : a == "Tab" ? QStringLiteral("\t") : a.startsWith("A-") ? a.right(1) : texte)
+                    QTest::keyClick(s->windowHandle(), c.toLatin1(), a.startsWith("A-") ? Qt::AltModifier : Qt::NoModifier);
             else if (a.size() == 1) // the mode by the keys of the list, from its top
                 for (int k = -1; k < QStringLiteral("INE").indexOf(a); ++k)
                     QTest::keyClick(s->cboMode, k < 0 ? Qt::Key_Home : Qt::Key_Down);
@@ -135,7 +138,7 @@ class TestDialogues : public QObject {
             e += saisie ? " «" + s->ligne(i)->at(1)->text() + u'»' : "";
             e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
             QWidget* focus = s->focusWidget();
-            e += focus == s->cmdVoir ? " ↑VOIR" : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom" : "";
+            e += focus == s->cmdVoir ? " ↑VOIR" : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom" : focus == s->cmdValider ? " ↑Valider" : "";
         }
         e += dans_scores && !e.contains(" saisie") ? " (saisie)" : "";
         for (const QString& t : storage::cles_tables) {
@@ -231,15 +234,17 @@ private slots:
             {"Normal E VOIR", "NORMAL EXPERT vide vue ↑VOIR"},
             {"I VOIR", "NORMAL INITIATION NI vue RAZ ↑VOIR"}, // ten rows
             {"Fermer", "fermée"}}};
+        // A name typed at once replaces the placeholder, also after a refusal; the commands cut off take no Tab, no Alt.
         QTest::newRow("nom refusé puis donné") << Scenario{"NN", 3, {
-            {"", "NORMAL NORMAL NN saisie 3 «votre nom ?»"},
-            {"Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
+            {"", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom"},
+            {"Tab Tab A-R A-F A-V", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom"},
             {"tape: Entrée", "NORMAL NORMAL NN saisie 3 «» ↑nom [nom?]"},
-            {"tape:Anne Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
+            {"tape:votre_nom_? Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
+            {"frappe:Anne Entrée", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
         QTest::newRow("point-virgule refusé, dixième") << Scenario{"NN", 10, {{"tape:Jean;Paul; Valider",
             "NORMAL NORMAL NN vue RAZ ↑VOIR NN10=9000;JeanPaul;6;00h02mn40s;14/03/2003; bip bip"}}};
         QTest::newRow("écriture impossible") << Scenario{"NN", 1, {
-            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» [erreur 75]"},
+            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» ↑Valider [erreur 75]"},
             {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
         QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
             {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},

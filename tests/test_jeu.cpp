@@ -2,6 +2,7 @@
 // and the record it leaves in the store.
 #include "support/joueur.h"
 
+#include "windows/controls/Annonce.h"
 #include "windows/controls/artwork.h"
 
 using namespace Chromalis;
@@ -237,6 +238,56 @@ private slots:
         QVERIFY(!entree.isAccepted());
     }
 
+    // The keyboard cursor: keys into the window (← → ⌫ Backspace ⌦ Delete ⏎ Enter on Valider, letters), then the
+    // row as its marks show it: [hole] under the cursor, [] after the last hole; "!" for another hole marked
+    // or the focus off Valider; the last sentence said and the beeps.
+    void curseur_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("touches");
+        QTest::addColumn<QString>("vu");
+        QTest::newRow("au début") << "Normal N" << "" << "1 [Z]ZZZ ";
+        QTest::newRow("une couleur remplit et avance") << "Normal N" << "R2" << "1 RB[Z]Z trou 2 : bleu";
+        QTest::newRow("jusqu'au bout, puis rangée pleine") << "Normal N" << "RBVJO" << "1 RBVJ[] rangée pleine bip";
+        QTest::newRow("flèches, remplacer") << "Normal N" << "RBV←←J" << "1 RJ[V]Z trou 2 : jaune";
+        QTest::newRow("flèche sur un pion") << "Normal N" << "RB←" << "1 R[B]ZZ trou 2 : bleu";
+        QTest::newRow("flèches aux bords") << "Normal N" << "←" << "1 [Z]ZZZ début de la rangée, trou 1, vide";
+        QTest::newRow("flèche au bout") << "Normal N" << "→→→→→" << "1 ZZZZ[] fin de la rangée";
+        QTest::newRow("bout avec un trou: refusé") << "Normal N" << "→RVJ→O" << "1 ZRVJ[] fin de la rangée bip";
+        QTest::newRow("Suppr vide le trou du curseur") << "Normal N" << "RBV←⌦" << "1 RB[Z]Z trou 3 : vide";
+        QTest::newRow("Suppr au bout: refusé") << "Normal N" << "RBVJ⌦" << "1 RBVJ[] fin de la rangée bip";
+        QTest::newRow("retour arrière: le trou d'avant") << "Normal N" << "RBV←←⌫" << "1 [Z]BVZ trou 1 : vide";
+        QTest::newRow("retour arrière au début: refusé") << "Normal N" << "⌫" << "1 [Z]ZZZ début de la rangée bip";
+        QTest::newRow("hors jeu refusée, autres touches sans effet") << "Normal N" << "R7NA9Z" << "1 R[Z]ZZ pas de violet dans ce jeu bip bip";
+        QTest::newRow("super, au bout") << "Super N" << "NX78I" << "1 NXNXI[] trou 5 : marron, fin de la rangée";
+        QTest::newRow("rangée suivante: au début") << "Normal N" << "RB⏎" << "2 [Z]ZZZ trou 2 : bleu";
+        // Expert: the gaps of the secret typed, and the game is won.
+        QTest::newRow("expert, trous vides") << "Normal E" << "R→B→⏎" << "0 gagnée";
+    }
+    void curseur()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, touches);
+        QFETCH(QString, vu);
+        j->partie(options.section(u' ', 0, 0), options.section(u' ', 1), options.endsWith(u'E') ? "RZBZ" : "OOOOO");
+        annonce::dire(QString()); // what the start said is not this test's
+        const QHash<QChar, Qt::Key> noms{{u'←', Qt::Key_Left}, {u'→', Qt::Key_Right}, {u'⌫', Qt::Key_Backspace},
+                                         {u'⌦', Qt::Key_Delete}, {u'⏎', Qt::Key_Return}};
+        for (QChar c : touches)
+            noms.contains(c) ? j->touche(noms[c]) : QTest::keyClick(f->windowHandle(), c.toLatin1());
+        QString e = QString::number(num_ligne) + u' ';
+        for (int K = 1; K <= 12; ++K)
+            for (int n = 1; n <= 5; ++n) {
+                const int m = f->img[K][n]->MarqueClavier();
+                const QString t = f->img[K][n]->Tag();
+                e += K != num_ligne || n > nb_pions ? QString(m ? "!" : "") : m == PegImage::MarqueTrou ? '[' + t + ']' : m ? t + "[]" : t;
+            }
+        e += (num_ligne && !f->cmdValider->hasFocus() ? "!" : "") + (vues.isEmpty() ? u' ' + annonce::derniere() : "gagnée");
+        for (const support::Appel& a : j->appels)
+            e += a.genre == QLatin1String("Beep") ? " bip" : "";
+        QCOMPARE(e, vu);
+    }
+
     // The draw from scripted numbers, or the chosen predefined game; an emptied entry leaves the draw.
     void tirage_data()
     {
@@ -303,14 +354,18 @@ private slots:
         QCOMPARE(f->txtCombi->text(), parties[suivante.mid(2).toInt()]);
     }
 
-    // While the name is awaited the dialog cannot be closed, and the game is not stopped.
+    // While the name is awaited the dialog cannot be closed, and the game is not stopped. Enter on
+    // the scores button, a name typed at once and Enter: that name is stored.
     void fermetureRefuseeTantQueLeNomEstAttendu()
     {
         bool vu = false;
         j->dansModal = [&](QWidget* w) {
             auto* fin = qobject_cast<frmFIN*>(w);
-            if (!fin)
+            if (!fin) { // the scores: a name at once, Enter, Esc (the window is then gone)
+                for (const char c : {'A', 'n', 'a', '\r', '\x1b'})
+                    QTest::keyClick(w->windowHandle(), c);
                 return;
+            }
             vu = true;
             // F1 reaches the dialog from its focused button and opens the help.
             QTest::keyClick(fin->focusWidget(), Qt::Key_F1);
@@ -319,7 +374,7 @@ private slots:
             QTest::keyClick(fin, Qt::Key_Escape);
             QVERIFY(fin->isVisible());
             QVERIFY(jeu_en_cours);
-            cliquer(fin->cmdScores);
+            QTest::keyClick(fin->windowHandle(), Qt::Key_Return);
             QVERIFY(fin->cmdOUI->isEnabled() && fin->cmdNON->isEnabled() && !fin->cmdScores->isEnabled());
             QCOMPARE(fin->focusWidget(), fin->cmdOUI); // back from the scores, Enter starts a new game
             QTest::keyClick(fin, Qt::Key_Escape);
@@ -333,6 +388,7 @@ private slots:
         j->jouer(QStringLiteral("RBVJ"));
         QVERIFY(vu);
         QVERIFY(!jeu_en_cours);
+        QCOMPARE(storage::GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")).section(u';', 1, 1), QStringLiteral("Ana"));
     }
 
     // The clocks, step by step: "3" a second of countdown (x n), "4" a tick of the total time, "1" a blink

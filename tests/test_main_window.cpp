@@ -288,16 +288,13 @@ private slots:
         ligne("case de fermeture, Oui", "Normal oui", "Fermer", "", "dlg=Chromalis fin L1 ZZZZ T4 @Valider la proposition");
         ligne("case de fermeture, Non", "Normal", "Fermer", "", "dlg=Chromalis L1 ZZZZ T4 @Valider la proposition");
         ligne("Entrée sur Valider", "Normal", ". Ret", "", "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
-        ligne("pions, lettres, rangée pleine", "Normal", "RbVJO", "", "dlg=Beep L1 RBVJ T4 @Valider la proposition*");
-        ligne("pions, chiffres", "Normal", "1263", "", "L1 RBIV T4 @Valider la proposition*");
-        ligne("pions super, N X 7 8", "Super", "NX78", "", "L1 NXNXZ T4 @Valider la proposition*");
-        ligne("pions, N et 7 refusés, autres touches sans effet", "Normal", "AN7Z9R", "", "dlg=Beep,Beep L1 RZZZ T4 @Valider la proposition*");
-        ligne("pions, retour arrière, rangée vide", "Normal", "< RB<V", "", "dlg=Beep L1 RVZZ T4 @Valider la proposition*");
         ligne("pions, le champ garde ses lettres", "Normal solution", "RB @solution V<", "", "L1 RBZZ T4 combi= @solution changeable*");
         ligne("P sans partie", "chrono", "@QComboBox P", "", "@QComboBox*");
         ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Down Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
+        // Hidden beyond the edge, the options column takes no Tab: Home cannot change the game unseen.
+        ligne("colonne cachée", "", "@Quitter Tab . Tab . Tab . Tab . Tab . Home Up F6", "", "options=SN @Nouveau jeu* vu=Aide*,Options >>>*,Scores*,Nouveau jeu*,Quitter...*");
         ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
-        ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @E-mail*");
+        ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @Quitter...*");
         ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "", "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
         ligne("solution, lettres", "Normal solution", "@solution RNrZBVI", "", "dlg=Beep,ATTENTION:,Beep,ATTENTION:,Beep,ATTENTION: L1 ZZZZ T4 combi=RBVI @solution changeable", refus_normal);
         ligne("solution, collée", "Normal solution colle=RBVJ", "@solution R Coller", "", "L1 ZZZZ T4 combi=RBVJ @solution changeable*");

@@ -109,13 +109,13 @@ private slots:
     }
     void cleanup() { j.reset(); }
 
-    // A timed Super game in Initiation, three rows judged, a fourth begun, paused.
+    // A timed Super game in Initiation, three rows judged, a fourth begun from the keyboard (its cursor on), paused.
     void partieEnPause()
     {
         j->partie(QStringLiteral("Super"), QStringLiteral("I"), QStringLiteral("RRBVX"), 20);
         for (const char* r : {"RBVJO", "XRINB", "RRVVX"})
             j->jouer(r);
-        j->poser(QStringLiteral("RR.N"));
+        for (const Qt::Key k : {Qt::Key_R, Qt::Key_R, Qt::Key_Right, Qt::Key_N}) j->touche(k);
         j->avancer(83);
         j->tic(f->Timer4);
         j->tic(f->Timer3, 5);

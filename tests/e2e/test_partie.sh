@@ -44,18 +44,18 @@ FIN
 PIDS+=("$!")
 attendre 10 grep -q pret "$ANNONCES" || echec "l'écoute AT-SPI ne démarre pas"
 # NI1 from the keyboard. Row 1 typed and judged by Enter on the focused "Valider": RRRR against RORB,
-# two black pegs. Row 2, with a mistake taken back by Backspace, wins. The end dialog opens on "Tableau des
-# Scores", which Enter presses; there Enter asks for the name of the new row 2, replaced by a 1 MB paste.
+# two black pegs. Row 2, a gap left by Right and filled after three Lefts, wins. The end dialog opens
+# on "Tableau des Scores", pressed by Enter; Enter there asks for row 2's name, which a 1 MB paste replaces.
 choisir_NI1
 touche R 1 r R Return
-touche R O B BackSpace R B Return
+touche R Right R B Left Left Left O Return
 dialogue BRAVO 4-bravo "pas de BRAVO au clavier" Return
 dialogue "CHROMALIS: Tableau des scores" 5-scores "Entrée n'ouvre pas les scores" Return
 dialogue "Donnée manquante" 6-nom "Entrée ne demande pas le nom" Return
 coproc COLLE { exec "$(dirname "$EXE")/presse_papiers"; }
 PIDS+=("$COLLE_PID")
 read -r -t 10 pret <&"${COLLE[0]}" && [ "$pret" = pret ] || echec "le presse-papiers ne se prépare pas"
-touche ctrl+a ctrl+v
+touche ctrl+v
 sleep 1
 touche Return
 attendre 30 grep -q 'Nom tres long' "$INI" || echec "le nom collé n'arrive pas dans $INI"

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 // A peg or a hole as assistive technologies see it: a hole says where it is and which colour it
@@ -114,13 +115,46 @@ void PegImage::appliquerCurseur()
     }
 }
 
+void PegImage::setMarqueClavier(Marque m)
+{
+    if (marque_ == m)
+        return;
+    marque_ = m;
+    update();
+}
+
 void PegImage::paintEvent(QPaintEvent*)
 {
-    if (picture_.isEmpty())
-        return;
-    const QImage image = artwork::image(picture_, size(), devicePixelRatioF());
     QPainter p(this);
-    p.drawImage(QRectF(rect()), image, QRectF(image.rect()));
+    if (!picture_.isEmpty()) {
+        const QImage image = artwork::image(picture_, size(), devicePixelRatioF());
+        p.drawImage(QRectF(rect()), image, QRectF(image.rect()));
+    }
+    if (marque_ == SansMarque)
+        return;
+    // White edged with black: it stands out on the board, on the empty hole and on every peg,
+    // whatever colours the eye tells apart. The corners of the cell are free of the disc.
+    const qreal trait = qMax<qreal>(2, width() / 12.0);
+    const QRectF r = QRectF(rect()).adjusted(trait / 2 + 0.5, trait / 2 + 0.5, -trait / 2 - 0.5, -trait / 2 - 0.5);
+    // Four corners round the hole; after the row, a closing bracket on the last hole's right.
+    const qreal coin = r.width() / 3;
+    QPainterPath forme;
+    if (marque_ == MarqueTrou) {
+        for (const QPointF& c : {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}) {
+            const qreal dx = c.x() < r.center().x() ? coin : -coin, dy = c.y() < r.center().y() ? coin : -coin;
+            forme.moveTo(c.x() + dx, c.y());
+            forme.lineTo(c);
+            forme.lineTo(c.x(), c.y() + dy);
+        }
+    } else {
+        forme.moveTo(r.right() - coin, r.top());
+        forme.lineTo(r.topRight());
+        forme.lineTo(r.bottomRight());
+        forme.lineTo(r.right() - coin, r.bottom());
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.strokePath(forme, QPen(Qt::black, trait + 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.strokePath(forme, QPen(Qt::white, trait, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
 }
 
 void PegImage::mousePressEvent(QMouseEvent* e)

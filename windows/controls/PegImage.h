@@ -26,6 +26,9 @@ class PegImage : public QWidget {
 public:
     enum DragMode { vbManual = 0, vbAutomatic = 1 };
     enum MousePointer { vbDefault = 0, vbCustom = 99 };
+    // The keyboard cursor on a hole: a frame round the hole the next key fills, or a bar after the
+    // last hole once the row is typed to its end.
+    enum Marque { SansMarque, MarqueTrou, MarqueApres };
 
     explicit PegImage(QWidget* parent = nullptr);
 
@@ -47,6 +50,8 @@ public:
     void setMousePointer(int pointer);
     QString MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QString& chemin);
+    Marque MarqueClavier() const { return marque_; }
+    void setMarqueClavier(Marque m);
     // Accept drops from palette pegs (holes of the board).
     void setAccepteDepot(bool accepte) { setAcceptDrops(accepte); }
     // Makes this image element (K, Index) of a control array: its events go to the array's owner
@@ -86,6 +91,7 @@ private:
     int mousePointer_ = vbDefault;
     QString mouseIcon_;
     bool appuye_ = false;
+    Marque marque_ = SansMarque;
     TableauImages* tableau_ = nullptr;
     int K_ = 0;
     int Index_ = 0;

@@ -109,6 +109,15 @@ void frmScores::marquerNom(QLineEdit* boite)
     p.setColor(QPalette::Text, QColor(255, 0, 0));
     boite->setPalette(p);
     boite->setReadOnly(false);
+    boite->setFocusPolicy(Qt::StrongFocus);
+    donnerNom(boite);
+}
+
+void frmScores::donnerNom(QLineEdit* boite)
+{
+    // The name typed at once replaces the placeholder.
+    boite->selectAll();
+    boite->setFocus();
 }
 
 void frmScores::restaurerNom(QLineEdit* boite)
@@ -119,6 +128,7 @@ void frmScores::restaurerNom(QLineEdit* boite)
     p.setColor(QPalette::Text, systeme.color(QPalette::Text));
     boite->setPalette(p);
     boite->setReadOnly(true);
+    boite->setFocusPolicy(Qt::ClickFocus);
 }
 
 QLineEdit* frmScores::boiteMarquee()
@@ -139,7 +149,7 @@ void frmScores::cmdValider_Click()
     if (nom.isEmpty() || nom == storage::nom_attente) {
         platform::MsgBox(QStringLiteral("Entrez votre nom en ligne ") + QString::number(i) + QStringLiteral(" SVP."),
                          platform::vbInformation, QStringLiteral("Donnée manquante"));
-        boite->setFocus();
+        donnerNom(boite);
         return;
     }
     const QString sep(storage::separateur_champs);
@@ -234,6 +244,11 @@ bool frmScores::eventFilter(QObject* objet, QEvent* e)
         Form_KeyDown(Qt::Key_F1);
         return true;
     }
+    // An Alt key that no visible command took (its button is cut off during the name entry) is
+    // not a letter of the name. AltGr comes without the Alt flag and still types.
+    if (e->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objet)
+        && (static_cast<QKeyEvent*>(e)->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier)
+        return true;
     return QDialog::eventFilter(objet, e);
 }
 

@@ -83,6 +83,8 @@ private:
     // Name entry: the box of row i takes the name (black background, red text, editable).
     void marquerNom(QLineEdit* boite);
     void restaurerNom(QLineEdit* boite);
+    // The focus to the name box, its text selected.
+    void donnerNom(QLineEdit* boite);
     QLineEdit* boiteMarquee();
 
     QValidator* filtreNom_ = nullptr;

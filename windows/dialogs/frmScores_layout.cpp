@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "storage/records.h"
+#include "windows/controls/HorsChamp.h"
 #include "windows/controls/artwork.h"
 
 #include <QComboBox>
@@ -148,6 +149,8 @@ void frmScores::construireTable()
             auto* b = new QLineEdit(Frame2);
             b->setGeometry(twips::rect(gauche_colonne[k], haut, largeur_colonne[k], 315));
             b->setReadOnly(true);
+            // Read only, a cell is no Tab stop; a click still selects its text.
+            b->setFocusPolicy(Qt::ClickFocus);
             b->setMaxLength(std::numeric_limits<int>::max());
             boites[k] = b;
         }
@@ -258,8 +261,18 @@ std::array<QLineEdit*, 5>* frmScores::ligne(int p)
 
 int frmScores::Height() const { return twips::tw(height()) + cadre_vertical; }
 
-void frmScores::setHeight(int hauteur) { setFixedSize(px(largeur_client), px(hauteur - cadre_vertical)); }
+// Shortened for the name, the window cuts its lower commands off: out of sight, they take no Tab
+// and no Alt key (a reset while a name is typed).
+void frmScores::setHeight(int hauteur)
+{
+    setFixedSize(px(largeur_client), px(hauteur - cadre_vertical));
+    hors_champ::suivre(this);
+}
 
 int frmScores::hauteurCadre() const { return twips::tw(Frame2->height()); }
 
-void frmScores::setHauteurCadre(int hauteur) { Frame2->resize(Frame2->width(), px(hauteur)); }
+void frmScores::setHauteurCadre(int hauteur)
+{
+    Frame2->resize(Frame2->width(), px(hauteur));
+    hors_champ::suivre(Frame2);
+}

@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "storage/settings.h"
 #include "windows/controls/CadreVb.h"
+#include "windows/controls/HorsChamp.h"
 #include "windows/controls/WrapButton.h"
 #include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
@@ -327,6 +328,8 @@ int frmChromalis::Width() const { return twips::tw(width()) + bordure; }
 void frmChromalis::setWidth(int largeur)
 {
     setFixedSize(twips::px(largeur - bordure), twips::px(hauteur_client));
+    // The options column beyond the right edge takes no Tab and no key.
+    hors_champ::suivre(this);
 }
 
 int frmChromalis::Height() const { return twips::tw(height()) + bordure; }

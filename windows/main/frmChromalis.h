@@ -148,8 +148,14 @@ public:
     void txtCombi_LostFocus();
     void txtCombi_TextEdited(const QString& texte);
     void lblTriche_Click();
-    // A colour letter or digit puts that peg in the current row, Backspace takes the last one off.
-    void placer_au_clavier(const QKeyEvent* k);
+    // The keyboard cursor of the current row: a colour letter or digit fills the hole under it and
+    // moves it on, Left and Right move it, Delete empties that hole, Backspace the one before it.
+    // Returns true when the key is used up (the arrows, which would also move the focus).
+    bool placer_au_clavier(const QKeyEvent* k);
+    // Puts the cursor on that hole of the current row (after its last hole: nb_pions + 1), or
+    // takes it off the board when no row is being played.
+    void placer_curseur(int trou);
+    int Curseur() const { return curseur_; }
     // What a screen reader hears of row K's result: its black and white pegs once it is judged.
     void noter_rangee(int K, bool jugee);
 
@@ -181,6 +187,7 @@ private:
     void nommer_pour_lecteurs();
     void annoncer_barre();
     int largeurBarre_ = 15;
+    int curseur_ = 0;
     QString texteCombiValide_;
     int couleurBarre_ = 0x00FF00;
 };

@@ -3,6 +3,7 @@
 
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
+#include "windows/controls/Annonce.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace Chromalis;
 
@@ -70,37 +72,90 @@ QAccessibleInterface* fabrique_barre(const QString& classe, QObject* objet)
 }
 } // namespace
 
-void frmChromalis::placer_au_clavier(const QKeyEvent* k)
+void frmChromalis::placer_curseur(int trou)
 {
-    if (!jeu_en_cours || !cmdValider->isEnabled() || num_ligne < 1 || num_ligne > 12 || nb_pions > 5)
-        return;
-    if (k->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
-        return;
-    // A text field keeps its letters.
-    if (qobject_cast<QLineEdit*>(focusWidget()))
-        return;
-    const int K = num_ligne;
-    if (k->key() == Qt::Key_Backspace) {
-        for (int Index = nb_pions; Index >= 1; --Index) {
-            if (img[K][Index]->Tag() != QLatin1String("Z")) {
-                img_Click(K, Index);
-                return;
-            }
+    const bool rangee = jeu_en_cours && num_ligne >= 1 && num_ligne <= 12 && nb_pions >= 1 && nb_pions <= 5;
+    curseur_ = rangee ? std::clamp(trou, 1, nb_pions + 1) : 0;
+    for (int K = 1; K <= 12; ++K)
+        for (int Index = 1; Index <= 5; ++Index) {
+            PegImage::Marque m = PegImage::SansMarque;
+            if (curseur_ && K == num_ligne && curseur_ <= nb_pions && Index == curseur_)
+                m = PegImage::MarqueTrou;
+            else if (curseur_ && K == num_ligne && curseur_ > nb_pions && Index == nb_pions)
+                m = PegImage::MarqueApres;
+            img[K][Index]->setMarqueClavier(m);
         }
+}
+
+bool frmChromalis::placer_au_clavier(const QKeyEvent* k)
+{
+    if (!jeu_en_cours || !cmdValider->isEnabled() || curseur_ < 1)
+        return false;
+    if (k->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
+    // A text field keeps its letters and its arrows.
+    if (qobject_cast<QLineEdit*>(focusWidget()))
+        return false;
+    const int K = num_ligne;
+    const auto trou = [this, K](int Index) {
+        const QString couleur = img[K][Index]->Couleur();
+        return QStringLiteral("trou %1").arg(Index) + (couleur == QLatin1String("vide") ? QStringLiteral(", vide") : QStringLiteral(" : ") + couleur);
+    };
+    const QString fin = QStringLiteral("fin de la rangée");
+    const auto refuser = [](const QString& phrase) {
         platform::Beep();
-        return;
+        annonce::dire(phrase);
+    };
+    switch (k->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        // The arrows move the cursor, not the focus between the buttons.
+        const int avant = curseur_;
+        placer_curseur(curseur_ + (k->key() == Qt::Key_Left ? -1 : 1));
+        const QString bord = curseur_ == avant && curseur_ == 1 ? QStringLiteral("début de la rangée, ") : QString();
+        annonce::dire(curseur_ > nb_pions ? fin : bord + trou(curseur_));
+        return true;
+    }
+    case Qt::Key_Delete:
+        if (curseur_ > nb_pions) {
+            refuser(fin);
+            return false;
+        }
+        img_Click(K, curseur_);
+        annonce::dire(QStringLiteral("trou %1 : vide").arg(curseur_));
+        return false;
+    case Qt::Key_Backspace:
+        if (curseur_ == 1) {
+            refuser(QStringLiteral("début de la rangée"));
+            return false;
+        }
+        placer_curseur(curseur_ - 1);
+        img_Click(K, curseur_);
+        annonce::dire(QStringLiteral("trou %1 : vide").arg(curseur_));
+        return false;
+    default:
+        break;
     }
     const int n = place_palette(k->key());
     if (n < 0)
-        return;
-    int trou = 1;
-    while (trou <= nb_pions && img[K][trou]->Tag() != QLatin1String("Z"))
-        ++trou;
-    if (n >= nb_couleurs || trou > nb_pions) {
-        platform::Beep();
-        return;
+        return false;
+    if (n >= nb_couleurs) {
+        // The palette peg's tooltip names its colour: "Pion violet".
+        refuser(QStringLiteral("pas de ") + palette()[n]->toolTip().section(u' ', 1) + QStringLiteral(" dans ce jeu"));
+        return false;
     }
-    img_DragDrop(K, trou, palette()[n]);
+    if (curseur_ > nb_pions) {
+        bool pleine = true;
+        for (int Index = 1; Index <= nb_pions; ++Index)
+            pleine = pleine && img[K][Index]->Tag() != QLatin1String("Z");
+        refuser(pleine ? QStringLiteral("rangée pleine") : fin);
+        return false;
+    }
+    const int Index = curseur_;
+    img_DragDrop(K, Index, palette()[n]);
+    placer_curseur(Index + 1);
+    annonce::dire(trou(Index) + (curseur_ > nb_pions ? QStringLiteral(", ") + fin : QString()));
+    return false;
 }
 
 void frmChromalis::noter_rangee(int K, bool jugee)

@@ -71,7 +71,8 @@ bool frmChromalis::eventFilter(QObject* objet, QEvent* e)
         if (objet == windowHandle() && windowHandle()) {
             if (!k->isAutoRepeat() || k->key() != Qt::Key_P)
                 Form_KeyDown(k->key(), k->modifiers());
-            placer_au_clavier(k);
+            if (placer_au_clavier(k))
+                return true;
             break;
         }
         // Tab and Shift+Tab move the focus before the field sees them.
