@@ -417,6 +417,8 @@ void charger()
         if (errno != ENOENT)
             bloquer(QStringLiteral("Le dossier des scores ne peut pas être lu (") + raisonSysteme(errno) + QStringLiteral(") :\n")
                     + QFileInfo(etat.chemin).absolutePath());
+        else
+            nettoyer(); // a kill during the very first write
         return;
     }
     if (S_ISLNK(st.st_mode))
