@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -60,10 +61,14 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
 {
     if (hooks.inputBox)
         return hooks.inputBox(prompt, title, defaut);
-    bool ok = false;
-    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                                 QLineEdit::Normal, defaut, &ok);
-    return ok ? answer : QString();
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(title);
+    boite.setLabelText(prompt);
+    boite.setTextValue(defaut);
+    // A long prompt wraps: on one line it would make the box wider than a small screen.
+    for (QLabel* l : boite.findChildren<QLabel*>())
+        l->setWordWrap(true);
+    return boite.exec() == QDialog::Accepted ? boite.textValue() : QString();
 }
 
 void Beep()

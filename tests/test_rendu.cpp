@@ -9,6 +9,7 @@
 #include "windows/controls/artwork.h"
 #include "windows/controls/police.h"
 
+#include <QFontDatabase>
 #include <cmath>
 
 using namespace Chromalis;
@@ -185,6 +186,10 @@ private slots:
         frmParties* p = instance<frmParties>();
         p->show();
         comparer(p, QStringLiteral("parties"));
+        // Its caption "Combi No: 600" whole in the desktop's title face, beside an icon and three buttons.
+        QFont t = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        t.setBold(true);
+        QVERIFY(p->width() >= QFontMetrics(t).horizontalAdvance(QStringLiteral("Combi No: 600")) + 4 * QFontMetrics(t).height());
     }
 
     // Colour is never the only cue: in grey and both red-green blindnesses, any two pegs as the board draws them at

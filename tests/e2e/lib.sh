@@ -21,16 +21,19 @@ capture() { import -window root "$ARTEFACTS/$1.png"; }
 # Runs a command every tenth of a second until it succeeds, for at most $1 seconds.
 attendre() { for _ in $(seq $(($1 * 10))); do "${@:2}" 2>/dev/null && return 0; sleep 0.1; done; return 1; }
 
-# The server picks a free display and writes its number when ready: scripts never race for one.
-Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-PIDS+=("$!")
-attendre 10 test -s "$WORK/display" || echec "Xvfb ne démarre pas"
-export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
-openbox >/dev/null 2>&1 &
-PIDS+=("$!")
-sleep 0.5
-
 trap 'kill -9 "${PIDS[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$WORK"' EXIT
+
+# The server picks a free display and writes its number when ready: scripts never race for one.
+# E2E_AFFICHAGE=wayland: no X server at all, the script starts its own compositor.
+if [ "${E2E_AFFICHAGE:-x11}" = x11 ]; then
+    Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    PIDS+=("$!")
+    attendre 10 test -s "$WORK/display" || echec "Xvfb ne démarre pas"
+    export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
+    openbox >/dev/null 2>&1 &
+    PIDS+=("$!")
+    sleep 0.5
+fi
 
 # Starts the game in the background (with the VAR=value given); its pid goes to JEU.
 lancer() {

@@ -10,6 +10,7 @@
 #include "windows/main/frmChromalis.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -26,7 +27,6 @@ frmParties::frmParties()
                            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Combi No: /"));
-    // Wide enough for the title bar to show "Combi No: 600" whole.
     setFixedSize(twips::px(2400), twips::px(6660));
 
     auto* titre = new QLabel(QStringLiteral("PARTIE:"), this);
@@ -78,6 +78,25 @@ frmParties::frmParties()
     // Enter presses the focused button; elsewhere it presses Chercher (keyPressEvent).
     for (QPushButton* b : {cmdChercher, cmdChercherNom, cmdIdentique, cmdModifier})
         b->setAutoDefault(true);
+
+    // Window managers draw an icon and three buttons beside the caption: the window widens when the
+    // desktop's title face needs it, and the controls that reach its right margin widen with it.
+    const int plus = largeur_legende(QStringLiteral("Combi No: 600")) - width();
+    if (plus > 0) {
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (qAbs(w->geometry().right() + 1 - twips::px(2280)) <= 1)
+                w->resize(w->width() + plus, w->height());
+        setFixedSize(width() + plus, height());
+    }
+}
+
+int frmParties::largeur_legende(const QString& legende)
+{
+    QFont face = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    face.setBold(true);
+    const QFontMetrics m(face);
+    // The caption, then the icon and three buttons, each a square as high as the bar, and the borders.
+    return m.horizontalAdvance(legende) + 4 * (m.height() + 4) + 8;
 }
 
 void frmParties::charger_table()
@@ -287,8 +306,10 @@ void frmParties::showEvent(QShowEvent* e)
         place_ = true;
         const QWidget* f = Chromalis::instance<frmChromalis>();
         const QRect ecran = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-        QPoint coin(f->frameGeometry().right() + 8, f->frameGeometry().top());
-        if (coin.x() + frameGeometry().width() > ecran.right())
+        // Against the screen's edge when the gap does not fit; on the left when the window does not.
+        QPoint coin(qMin(f->frameGeometry().right() + 8, ecran.right() + 1 - frameGeometry().width()),
+                    f->frameGeometry().top());
+        if (coin.x() <= f->frameGeometry().right())
             coin.setX(qMax(ecran.left(), f->frameGeometry().left() - frameGeometry().width() - 8));
         move(coin);
     }

@@ -22,6 +22,8 @@ public:
     // Enables (true) or disables the search and the changes: a running game disables them,
     // whether the window is built yet or not.
     static void activer(bool actif);
+    // The width a title bar needs for this caption beside an icon and three buttons.
+    static int largeur_legende(const QString& legende);
 
     void lstParties_Click();
     void lstParties_DblClick();
