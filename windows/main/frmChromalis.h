@@ -148,6 +148,8 @@ public:
     void txtCombi_LostFocus();
     void txtCombi_TextEdited(const QString& texte);
     void lblTriche_Click();
+    // The key preview: every key pressed in the window, once, before the focused control.
+    void Form_Apercu(QKeyEvent* k);
     // A colour letter or digit puts that peg in the current row, Backspace takes the last one off.
     void placer_au_clavier(const QKeyEvent* k);
     // What a screen reader hears of row K's result: its black and white pegs once it is judged.
@@ -180,6 +182,7 @@ private:
     void connecter();
     void nommer_pour_lecteurs();
     void annoncer_barre();
+    QObject* apercu_ = nullptr;
     int largeurBarre_ = 15;
     QString texteCombiValide_;
     int couleurBarre_ = 0x00FF00;
