@@ -14,6 +14,9 @@ attendre 30 eval '! pgrep -u "$(id -u)" -x orca >/dev/null' || echec "un autre O
 gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 PIDS+=("$!")
+# Its bus outlives a killed launcher: it is stopped with the rest.
+BUS=$(attendre 10 pgrep -f "$XDG_RUNTIME_DIR/at-spi/bus") || echec "pas de bus d'accessibilité"
+PIDS+=($BUS)
 VOIX=$XDG_CONFIG_HOME/speech-dispatcher
 mkdir -p "$VOIX"
 printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' >"$VOIX/speechd.conf"
@@ -36,87 +39,70 @@ PY
 PIDS+=("$!")
 attendre 30 grep -q "SPEECH OUTPUT" "$PAROLE" || echec "Orca ne parle pas"
 
-# 4. The game started after Orca, its main window in front; then two games played from what Orca says.
+# 4. The game started after Orca; then two games played from what Orca says. The first is lost: the same
+# rows twelve times, and the combination spoken at the end must agree with every row result spoken. Enter
+# on "Oui" starts the second, won with rows chosen among the combinations that agree with all results heard.
 demarrer 1
 /usr/bin/python3 - "$PAROLE" >"$ARTEFACTS/partie.log" 2>&1 <<'PY' || { cat "$ARTEFACTS/partie.log" >&2; echec "la partie entendue par Orca échoue"; }
 import itertools, re, subprocess, sys, time
-
-journal = sys.argv[1]
-noms = {"rouge": "R", "bleu": "B", "vert": "V", "jaune": "J", "rose": "O", "marron": "I", "violet": "N",
-        "bleu ciel": "X", "vide": "Z"}
+noms = dict(rouge="R", bleu="B", vert="V", jaune="J", rose="O", marron="I", violet="N", vide="Z")
+noms["bleu ciel"] = "X"
 entendues = 0
 
-def notifications():
-    with open(journal, errors="replace") as f:
-        return re.findall(r"SPEECH OUTPUT: 'notification (.*)'\{", f.read())
-
-def entendre(motif, delai=10):
-    """The first notification spoken since the last one heard; it must match motif."""
+def entendre(motif):
+    """The next notification Orca spoke, which must match motif."""
     global entendues
-    fin = time.monotonic() + delai
-    while time.monotonic() < fin:
-        dites = notifications()
+    for _ in range(200):
+        with open(sys.argv[1], errors="replace") as f:
+            dites = re.findall(r"SPEECH OUTPUT: 'notification (.*)'\{", f.read())
         if len(dites) > entendues:
-            entendues += 1
-            phrase = dites[entendues - 1]
+            phrase, entendues = dites[entendues], entendues + 1
             print("entendu:", phrase, flush=True)
             m = re.fullmatch(motif, phrase)
-            if not m:
-                sys.exit(f"attendu {motif!r}, entendu {phrase!r}")
-            return m
+            return m or sys.exit(f"attendu {motif!r}")
         time.sleep(0.05)
-    sys.exit(f"rien entendu après {delai} s (attendu {motif!r})")
+    sys.exit(f"rien entendu (attendu {motif!r})")
 
 def taper(*touches):
-    print("touches:", *touches, flush=True)
     subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *touches], check=True)
 
 def note(p, s):
     noirs = sum(a == b for a, b in zip(p, s))
     return noirs, sum(min(p.count(c), s.count(c)) for c in set(p)) - noirs
 
-def proposer(code):
+def proposer(code, rang):
     taper(*code.lower(), "F7")
-    return entendre(r"Rangée (\d+) : (\d+) noirs?, (\d+) blancs?\. Rangée (\d+)\.|Gagné en (\d+) coups?, ([\d ]+) points?.*"
-                    r"|Perdu, la combinaison était (.*)")
+    m = entendre(r"Rangée (\d+) : (\d+) noirs?, (\d+) blancs?\. Rangée (\d+)\.|Gagné en (\d+) coups?, [\d ]+ points?.*"
+                 r"|Perdu, la combinaison était (.*)\.")
+    assert not m.group(1) or (int(m.group(1)), int(m.group(4))) == (rang, rang + 1), m.group(0)
+    assert not m.group(5) or int(m.group(5)) == rang, m.group(0)
+    return m
 
 nouvelle = r"Nouvelle partie, 5 trous, rangée 1\."
-# A lost game: the same rows twelve times over; the combination spoken at the end must agree with
-# every row result spoken before it. F5 heard once: the game is not stopped by a second F5.
-taper("F5")
+taper("F5")  # heard once: a second F5 would stop the game
 entendre(nouvelle)
 jugees = []
-for rang, code in enumerate(itertools.islice(itertools.cycle(["RRBBV", "VJJOO", "INNXX"]), 12), 1):
-    m = proposer(code)
+for rang, code in enumerate(["RRBBV", "VJJOO", "INNXX"] * 4, 1):
+    m = proposer(code, rang)
     if m.group(1):
-        assert int(m.group(1)) == rang and int(m.group(4)) == rang + 1, m.group(0)
         jugees.append((code, (int(m.group(2)), int(m.group(3)))))
-    else:
-        assert rang == 12 and m.group(7), m.group(0)
-        secret = "".join(noms[c] for c in m.group(7).rstrip(".").split(", "))
+assert rang == 12 and m.group(6), m.group(0)
+secret = "".join(noms[c] for c in m.group(6).split(", "))
 assert len(secret) == 5 and all(note(c, secret) == n for c, n in jugees), (secret, jugees)
-# Enter on the focused "Oui" of the end dialog: a new game.
 taper("Return")
 entendre(nouvelle)
 
-# A won game: each row chosen among the combinations that agree with every result heard so far.
 possibles = ["".join(c) for c in itertools.product("RBVJOINX", repeat=5)]
-code, rang = "RRBBV", 0
-while True:
-    rang += 1
-    m = proposer(code)
+code = "RRBBV"
+for rang in range(1, 13):
+    m = proposer(code, rang)
     if m.group(5):
-        assert int(m.group(5)) == rang, m.group(0)
-        print("gagné en", rang, flush=True)
-        break
-    assert m.group(1) and int(m.group(1)) == rang, m.group(0)
-    n = (int(m.group(2)), int(m.group(3)))
-    possibles = [s for s in possibles if note(code, s) == n]
-    if len(possibles) > 400:
-        code = possibles[0]
-    else:
-        # Few left: the one whose worst answer leaves the fewest.
-        code = min(possibles, key=lambda g: max(sum(1 for s in possibles if note(g, s) == r)
-                                                 for r in {note(g, s) for s in possibles}))
+        sys.exit(print("gagné en", rang))
+    assert m.group(1), m.group(0)
+    possibles = [s for s in possibles if note(code, s) == (int(m.group(2)), int(m.group(3)))]
+    # Few left: the one whose worst answer leaves the fewest.
+    code = possibles[0] if len(possibles) > 400 else min(possibles, key=lambda g: max(
+        sum(note(g, s) == r for s in possibles) for r in {note(g, s) for s in possibles}))
+sys.exit("pas gagné en 12 rangées")
 PY
 capture fin
