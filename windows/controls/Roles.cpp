@@ -72,15 +72,6 @@ void installer()
     Q_UNUSED(installee);
 }
 
-void cacher_aux_lecteurs(QWidget* controle)
-{
-    controle->setProperty(propriete_cache, true);
-    // An interface made before the mark is dropped: the next query makes the hiding kind.
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleInterface* deja = QAccessible::queryAccessibleInterface(controle);
-    if (deja && !dynamic_cast<Secret*>(deja))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(deja));
-}
+void cacher_aux_lecteurs(QWidget* controle) { controle->setProperty(propriete_cache, true); }
 
 } // namespace roles

@@ -9,7 +9,8 @@ namespace roles {
 // result slots their colour, and hidden secrets nothing while they are hidden.
 void installer();
 
-// Marks a control whose content a player must not hear while it is hidden.
+// Marks a control whose content a player must not hear while it is hidden: before its first
+// accessibility event (asking whether a reader listens would start the bridge at every launch).
 void cacher_aux_lecteurs(QWidget* controle);
 
 } // namespace roles

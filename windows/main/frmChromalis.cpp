@@ -150,12 +150,12 @@ void frmChromalis::construireTableau()
     colorer(Label5, Qt::black, QColor(250, 232, 200));
     Label5->hide();
     txtCombi = new TextBox(Frame1);
+    roles::cacher_aux_lecteurs(txtCombi);
     txtCombi->setGeometry(twips::rect(1560, 420, 795, 285));
     txtCombi->setToolTip(QStringLiteral("solution changeable"));
     txtCombi->setReadOnly(true);
     txtCombi->hide();
-    for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(txtCombi)})
-        roles::cacher_aux_lecteurs(w);
+    roles::cacher_aux_lecteurs(Label5);
     for (int n = 1; n <= 5; ++n)
         roles::cacher_aux_lecteurs(Label3[n]), roles::cacher_aux_lecteurs(Label8[n]);
 
