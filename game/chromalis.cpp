@@ -11,6 +11,7 @@
 #include "windows/dialogs/frmAide.h"
 #include "windows/dialogs/frmFIN.h"
 #include "windows/dialogs/frmParties.h"
+#include "windows/main/annonces.h"
 #include "windows/main/frmChromalis.h"
 #include "windows/main/frmSplash.h"
 
@@ -177,26 +178,22 @@ void Demarrer_jeu()
     frmParties::activer(false);
 
     const int rangees = type_jeu == QLatin1String("Super") ? 12 : 10;
+    // Only what changes is hidden or shown: every change is an event for a screen reader, which
+    // drops what follows a flood of them (the new game's announcement among it).
     for (int K = 1; K <= 12; ++K)
-        for (int n = 1; n <= 5; ++n)
-            f->img[K][n]->hide();
-    for (int n = 1; n <= nb_pions; ++n)
-        for (int K = 1; K <= rangees; ++K) {
+        for (int n = 1; n <= 5; ++n) {
+            const bool utilise = n <= nb_pions && K <= rangees;
             PegImage* trou = f->img[K][n];
-            trou->setPicture(f->Image1->Picture());
-            trou->setTag(QStringLiteral("Z"));
-            trou->setMousePointer(PegImage::vbDefault);
-            trou->show();
-        }
-    for (int K = 1; K <= 12; ++K)
-        for (int n = 1; n <= 5; ++n)
-            f->shaGris[K][n]->hide();
-    for (int n = 1; n <= nb_pions; ++n)
-        for (int K = 1; K <= rangees; ++K) {
             CircleShape* fente = f->shaGris[K][n];
-            fente->setFillColor(0x808080);
-            fente->setTailleTwips(135, 135);
-            fente->show();
+            if (utilise) {
+                trou->setPicture(f->Image1->Picture());
+                trou->setTag(QStringLiteral("Z"));
+                trou->setMousePointer(PegImage::vbDefault);
+                fente->setFillColor(0x808080);
+                fente->setTailleTwips(135, 135);
+            }
+            trou->setVisible(utilise);
+            fente->setVisible(utilise);
         }
     for (int K = 1; K <= 12; ++K)
         f->noter_rangee(K, false);
@@ -215,6 +212,7 @@ void Demarrer_jeu()
 
     f->placer_curseur(1);
     f->cmdValider->setFocus();
+    annonces::nouvelle_partie();
 }
 
 void tirageausort()
@@ -312,6 +310,8 @@ void Valider_proposition()
             Pion_blanc(position);
     }
     f->noter_rangee(r, true);
+    if (r < 12)
+        annonces::rangee_jugee(r);
 
     pas_barre = 2595.0 / temps_coup;
     pas_pourcent = 100.0 / temps_coup;

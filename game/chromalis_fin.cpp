@@ -7,6 +7,7 @@
 #include "storage/settings.h"
 #include "windows/controls/artwork.h"
 #include "windows/dialogs/frmFIN.h"
+#include "windows/main/annonces.h"
 #include "windows/main/frmChromalis.h"
 
 #include <QDate>
@@ -54,6 +55,7 @@ void Fin_partie(const QString& resultat)
         fin->cmdOUI->setEnabled(true);
         fin->cmdNON->setEnabled(true);
         fin->cmdOUI->setFocus();
+        annonces::perdue();
         platform::ShowModal(fin);
         return;
     }
@@ -83,6 +85,7 @@ void Fin_partie(const QString& resultat)
         fin->cmdScores->setEnabled(false);
         fin->cmdOUI->setFocus();
     }
+    annonces::gagnee();
     platform::ShowModal(fin);
 }
 

@@ -81,14 +81,14 @@ void PegImage::setTag(const QString& tag)
     }
 }
 
-QString PegImage::Couleur() const
+QString PegImage::Couleur() const { return EstUnTrou() ? nomCouleur(tag_) : QString(); }
+
+QString PegImage::nomCouleur(const QString& tag)
 {
-    if (!EstUnTrou())
-        return QString();
     static const char* const noms[][2] = {{"R", "rouge"}, {"B", "bleu"},   {"V", "vert"},   {"J", "jaune"},
                                           {"O", "rose"},  {"I", "marron"}, {"N", "violet"}, {"X", "bleu ciel"}};
     for (const auto& [lettre, nom] : noms)
-        if (tag_ == QLatin1String(lettre))
+        if (tag == QLatin1String(lettre))
             return QString::fromUtf8(nom);
     return QStringLiteral("vide");
 }

@@ -43,6 +43,8 @@ public:
     void setTag(const QString& tag);
     // The colour a hole holds, in words ("rouge", "vide"): what a screen reader says of it.
     QString Couleur() const;
+    // The colour of a palette letter in words; "vide" for anything else (an empty hole, "Z").
+    static QString nomCouleur(const QString& tag);
     bool EstUnTrou() const { return tableau_ != nullptr; }
     int DragModeValue() const { return dragMode_; }
     void setDragMode(int mode) { dragMode_ = mode; }

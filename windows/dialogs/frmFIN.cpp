@@ -128,6 +128,7 @@ void frmFIN::Form_Load()
     const QList<PegImage*> images = f->images();
     for (int k = 1; k <= nb_pions && k <= 5; ++k) {
         const QString lettre = secret.mid(k - 1, 1);
+        imgSolution[k]->setAccessibleName(QStringLiteral("pion ") + QString::number(k) + QStringLiteral(" : ") + PegImage::nomCouleur(lettre));
         for (PegImage* image : images) {
             if (image->Tag() == lettre && !lettre.isEmpty()) {
                 imgSolution[k]->setPicture(image->Picture());

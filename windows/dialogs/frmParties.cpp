@@ -43,6 +43,7 @@ frmParties::frmParties()
     lstParties->setGeometry(twips::rect(120, 540, 2160, 3135));
     lstParties->setSelectionMode(QAbstractItemView::SingleSelection);
     lstParties->setUniformItemSizes(true);
+    lstParties->setAccessibleName(QStringLiteral("Parties pré-établies"));
 
     Label3 = new QLabel(QStringLiteral("Total:"), this);
     Label3->setGeometry(twips::rect(120, 3750, 2160, 255));
@@ -52,6 +53,7 @@ frmParties::frmParties()
     txtNumPartie = new QLineEdit(this);
     txtNumPartie->setGeometry(twips::rect(480, 4080, 1800, 315));
     txtNumPartie->setMaxLength(3);
+    txtNumPartie->setAccessibleName(QStringLiteral("Numéro de la partie"));
 
     cmdChercher = new QPushButton(QStringLiteral("&Chercher"), this);
     cmdChercher->setGeometry(twips::rect(120, 4485, 2160, 375));

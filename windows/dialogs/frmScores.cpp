@@ -9,6 +9,7 @@
 #include "storage/records.h"
 #include "storage/settings.h"
 #include "windows/dialogs/frmFIN.h"
+#include "windows/main/annonces.h"
 #include "windows/main/frmChromalis.h"
 
 #include <QApplication>
@@ -170,6 +171,7 @@ void frmScores::cmdValider_Click()
     dans_scores = false;
     cmdVoir->setDefault(true);
     cmdVoir->setFocus();
+    annonces::nom_enregistre(nom, i);
 }
 
 void frmScores::optNormal_Click() { jeu_choisi = QStringLiteral("NORMAL"); }

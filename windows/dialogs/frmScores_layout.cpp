@@ -161,6 +161,9 @@ void frmScores::construireTable()
         boites[2]->setToolTip(QStringLiteral("nombre de coups du ") + long_);
         boites[3]->setToolTip(QStringLiteral("temps du ") + long_);
         boites[4]->setToolTip(QStringLiteral("date de la partie du ") + QString::fromUtf8(rangs[r].date));
+        // A screen reader names each cell by its tooltip: "nom du 1er", not a bare "texte".
+        for (QLineEdit* b : boites)
+            b->setAccessibleName(b->toolTip());
         boites[1]->setProperty("Tag", QStringLiteral("NOM") + QString::number(r));
         if (!filtreNom_)
             filtreNom_ = new FiltreNom(this);

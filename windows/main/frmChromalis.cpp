@@ -6,9 +6,11 @@
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "storage/settings.h"
+#include "windows/controls/Annonce.h"
 #include "windows/controls/CadreVb.h"
 #include "windows/controls/HorsChamp.h"
 #include "windows/controls/WrapButton.h"
+#include "windows/controls/Roles.h"
 #include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
 #include "windows/controls/police.h"
@@ -80,6 +82,7 @@ QPushButton* bouton(QWidget* parent, const QString& texte, QRect place, const QS
 
 frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
 {
+    roles::installer();
     setWindowTitle(QStringLiteral("Ventaroc vous propose"));
     Timer1.setInterval(500);
     Timer2.setInterval(100);
@@ -108,6 +111,7 @@ frmChromalis::frmChromalis() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
 
     setWidth(6540);
     connecter();
+    annonce::placer(this);
 }
 
 void frmChromalis::construireTableau()
@@ -147,10 +151,14 @@ void frmChromalis::construireTableau()
     colorer(Label5, Qt::black, QColor(250, 232, 200));
     Label5->hide();
     txtCombi = new TextBox(Frame1);
+    roles::cacher_aux_lecteurs(txtCombi);
     txtCombi->setGeometry(twips::rect(1560, 420, 795, 285));
     txtCombi->setToolTip(QStringLiteral("solution changeable"));
     txtCombi->setReadOnly(true);
     txtCombi->hide();
+    roles::cacher_aux_lecteurs(Label5);
+    for (int n = 1; n <= 5; ++n)
+        roles::cacher_aux_lecteurs(Label3[n]), roles::cacher_aux_lecteurs(Label8[n]);
 
     lblPause = etiquette(Frame1, QStringLiteral("PAUSE"), twips::rect(1380, 2820, 1335, 615));
     // Where the heavy poster face is missing, fontconfig may hand out a dingbats font for it: the
@@ -262,12 +270,14 @@ void frmChromalis::construireColonneOptions()
     Frame3->setGeometry(twips::rect(4920, 1620, 1395, 3675));
     Label6[3] = etiquette(Frame3, QStringLiteral("Jeu"), twips::rect(120, 240, 600, 195));
     cboJeu = new QComboBox(Frame3);
+    cboJeu->setAccessibleName(QStringLiteral("Jeu"));
     cboJeu->setGeometry(twips::rect(120, 420, 1155, 315));
     chkTemps = new QCheckBox(QStringLiteral("Chrono"), Frame3);
     chkTemps->setGeometry(twips::rect(120, 960, 1155, 240));
     cboTemps = new QComboBox(Frame3);
     cboTemps->setGeometry(twips::rect(120, 1200, 1155, 315));
     cboTemps->setToolTip(QStringLiteral("Temps par coup"));
+    cboTemps->setAccessibleName(QStringLiteral("Temps par coup"));
     cboTemps->setEnabled(false);
     Label6[4] = etiquette(Frame3, QStringLiteral("Mode"), twips::rect(120, 1740, 600, 195));
     optDebutant = new QRadioButton(QStringLiteral("Initiation"), Frame3);
@@ -286,6 +296,7 @@ void frmChromalis::construireColonneOptions()
     cboParties->setGeometry(twips::rect(120, 3180, 1155, 315));
     cboParties->setToolTip(QStringLiteral("Parties pré-établies"));
     cboParties->setEnabled(false);
+    cboParties->setAccessibleName(QStringLiteral("Parties"));
     cboParties->setMaxVisibleItems(15);
     static const int hauteurs[3] = {1620, 840, 2760};
     for (int n = 0; n < 3; ++n) {

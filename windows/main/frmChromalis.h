@@ -148,6 +148,9 @@ public:
     void txtCombi_LostFocus();
     void txtCombi_TextEdited(const QString& texte);
     void lblTriche_Click();
+    // The key preview: every key pressed in the window, once, before the focused control. Returns
+    // true when the key is used up.
+    bool Form_Apercu(QKeyEvent* k);
     // The keyboard cursor of the current row: a colour letter or digit fills the hole under it and
     // moves it on, Left and Right move it, Delete empties that hole, Backspace the one before it.
     // Returns true when the key is used up (the arrows, which would also move the focus).
@@ -186,6 +189,7 @@ private:
     void connecter();
     void nommer_pour_lecteurs();
     void annoncer_barre();
+    QObject* apercu_ = nullptr;
     int largeurBarre_ = 15;
     int curseur_ = 0;
     QString texteCombiValide_;

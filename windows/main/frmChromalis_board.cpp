@@ -2,6 +2,7 @@
 #include "windows/main/frmChromalis.h"
 
 #include "game/chromalis.h"
+#include "windows/main/annonces.h"
 
 #include <QLabel>
 
@@ -58,6 +59,7 @@ void frmChromalis::cmdNouveau_Click()
     if (jeu_en_cours) {
         jeu_en_cours = false;
         Arreter_jeu();
+        annonces::partie_arretee();
     } else {
         jeu_en_cours = true;
         Demarrer_jeu();

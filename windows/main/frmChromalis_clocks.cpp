@@ -4,6 +4,7 @@
 #include "game/chromalis.h"
 #include "game/rules.h"
 #include "platform/clock.h"
+#include "windows/main/annonces.h"
 
 #include <QLabel>
 
@@ -34,6 +35,7 @@ void frmChromalis::Timer2_Timer()
 void frmChromalis::Timer3_Timer()
 {
     if (rules::arrondi32(pourcent) >= 100) {
+        annonces::prefixer(QStringLiteral("Temps écoulé. "));
         Valider_proposition();
         return;
     }
@@ -42,6 +44,7 @@ void frmChromalis::Timer3_Timer()
     lblPourcent->setText(QString::number(rules::arrondi32(pourcent)));
     const int R = rules::arrondi32(2.5 * pourcent);
     setCouleurBarre(R | ((255 - R) << 8));
+    annonces::compte_a_rebours();
 }
 
 void frmChromalis::Timer4_Timer()

@@ -1,6 +1,8 @@
 // The main window's wiring: every control's event goes to its handler.
 #include "windows/main/frmChromalis.h"
 
+#include "windows/main/annonces.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,12 +13,45 @@
 #include <QRadioButton>
 #include <QWindow>
 
+namespace {
+// The key preview watches the window itself. Application filters run first, among them the
+// accessibility bridge's, which holds each key back while it asks the screen reader and then posts
+// a copy: the original never reaches the window, the copy does. Watched from the application, the
+// preview would take the original and the copy.
+class ApercuTouches : public QObject {
+public:
+    explicit ApercuTouches(frmChromalis* f) : QObject(f), f_(f) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        return e->type() == QEvent::KeyPress && f_->Form_Apercu(static_cast<QKeyEvent*>(e));
+    }
+
+private:
+    frmChromalis* f_;
+};
+} // namespace
+
+bool frmChromalis::Form_Apercu(QKeyEvent* k)
+{
+    // The preview sits where a key enters the window, before it is passed to the focused
+    // control: there each key press is seen once. Watched on the controls instead, an ignored
+    // key climbs back through their parents, and a window opened and closed by the shortcut
+    // leaves no focus behind, so the window itself would take the same key a second time.
+    if (!k->isAutoRepeat() || k->key() != Qt::Key_P)
+        Form_KeyDown(k->key(), k->modifiers());
+    return placer_au_clavier(k);
+}
+
 void frmChromalis::connecter()
 {
     // The holes are one control array: they call the window's handlers with their indexes.
     for (int K = 1; K <= 12; ++K)
         for (int Index = 1; Index <= 5; ++Index)
             img[K][Index]->setTableau(this, K, Index);
+    // A peg dropped by the mouse is heard; typed ones are said where the key is taken.
+    for (int K = 1; K <= 12; ++K)
+        for (int Index = 1; Index <= 5; ++Index)
+            connect(img[K][Index], &PegImage::DragDrop, this, [K, Index] { annonces::pose(K, Index); });
     connect(cmdNouveau, &QPushButton::clicked, this, &frmChromalis::cmdNouveau_Click);
     connect(cmdValider, &QPushButton::clicked, this, &frmChromalis::cmdValider_Click);
     connect(cboJeu, &QComboBox::currentIndexChanged, this, [this](int n) { if (n >= 0) cboJeu_Click(); });
@@ -53,9 +88,8 @@ void frmChromalis::connecter()
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(true);
     nommer_pour_lecteurs();
-    // Key preview: the window sees every key before the focused control does. This one filter
-    // also serves the solution field and the clickable labels; a second filter on them would
-    // run every handler twice.
+    // This filter serves the solution field and the clickable labels; a second filter on them
+    // would run every handler twice. The key preview is set on the window when it is shown.
     qApp->installEventFilter(this);
 }
 
@@ -64,17 +98,6 @@ bool frmChromalis::eventFilter(QObject* objet, QEvent* e)
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
-        // The preview sits where a key enters the window, before it is passed to the focused
-        // control: there each key press is seen once. Watched on the controls instead, an ignored
-        // key climbs back through their parents, and a window opened and closed by the shortcut
-        // leaves no focus behind, so the window itself would take the same key a second time.
-        if (objet == windowHandle() && windowHandle()) {
-            if (!k->isAutoRepeat() || k->key() != Qt::Key_P)
-                Form_KeyDown(k->key(), k->modifiers());
-            if (placer_au_clavier(k))
-                return true;
-            break;
-        }
         // Tab and Shift+Tab move the focus before the field sees them.
         const bool tabulation = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
         if (objet == txtCombi && !k->text().isEmpty() && !tabulation) {
@@ -94,8 +117,12 @@ bool frmChromalis::eventFilter(QObject* objet, QEvent* e)
     }
     case QEvent::Show:
         // The focused button wears its focus ring from the start (showing the window clears it).
-        if (objet == this)
+        if (objet == this) {
             setAttribute(Qt::WA_KeyboardFocusChange);
+            if (!apercu_)
+                apercu_ = new ApercuTouches(this);
+            windowHandle()->installEventFilter(apercu_);
+        }
         break;
     case QEvent::Resize:
         // The countdown bar grows at every tick: its new value is announced.

@@ -4,6 +4,7 @@
 #include "game/chromalis.h"
 #include "platform/dialogs.h"
 #include "windows/dialogs/frmParties.h"
+#include "windows/main/annonces.h"
 #include "windows/main/codes.h"
 #include "windows/main/frmPasse.h"
 #include "windows/main/frmSplash.h"
@@ -43,11 +44,13 @@ void frmChromalis::Form_KeyDown(int KeyCode, Qt::KeyboardModifiers)
             Timer4.setEnabled(true);
             lblPause->hide();
             Timer3.setEnabled(true);
+            annonces::pause(false);
         } else {
             Timer1.setEnabled(true);
             Timer4.setEnabled(false);
             lblPause->show();
             Timer3.setEnabled(false);
+            annonces::pause(true);
         }
         break;
     default:

@@ -23,6 +23,7 @@ frmPasse::frmPasse() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialo
     txtPasse = new QLineEdit(this);
     txtPasse->setGeometry(twips::rect(240, 480, 3360, 315));
     txtPasse->setEchoMode(QLineEdit::Password);
+    txtPasse->setAccessibleName(QStringLiteral("Mot de passe"));
     Label2 = new QLabel(QStringLiteral("(respecter les majuscules et minuscules)"), this);
     Label2->setGeometry(twips::rect(240, 840, 3360, 255));
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);

@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "windows/controls/HaloLabel.h"
 #include "windows/controls/PegImage.h"
+#include "windows/controls/Roles.h"
 #include "windows/controls/RoundedPanel.h"
 #include "windows/controls/artwork.h"
 #include "windows/controls/police.h"
@@ -26,6 +27,7 @@
 frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Chromalis"));
+    roles::installer();
     // The game's icon for every window that has none of its own (scores, password, message boxes).
     QApplication::setWindowIcon(artwork::icone(artwork::chemin(QStringLiteral("icon"))));
     setFixedSize(twips::px(6225), twips::px(3405));
