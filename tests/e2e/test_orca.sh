@@ -42,6 +42,7 @@ attendre 30 grep -q "SPEECH OUTPUT" "$PAROLE" || echec "Orca ne parle pas"
 # 4. The game started after Orca; then two games played from what Orca says. The first is lost: the same
 # rows twelve times, and the combination spoken at the end must agree with every row result spoken. Enter
 # on "Oui" starts the second, won with rows chosen among the combinations that agree with all results heard.
+# Each row is typed by keys, and its last peg heard with its colour before F7 validates it.
 demarrer 1
 /usr/bin/python3 - "$PAROLE" >"$ARTEFACTS/partie.log" 2>&1 <<'PY' || { cat "$ARTEFACTS/partie.log" >&2; echec "la partie entendue par Orca échoue"; }
 import itertools, re, subprocess, sys, time
@@ -50,7 +51,8 @@ noms["bleu ciel"] = "X"
 entendues = 0
 
 def entendre(motif):
-    """The next notification Orca spoke, which must match motif."""
+    """The next notification Orca spoke, which must match motif; pegs typed before the last of a row
+    may be cut short by the next key, and are let pass."""
     global entendues
     for _ in range(200):
         with open(sys.argv[1], errors="replace") as f:
@@ -58,6 +60,8 @@ def entendre(motif):
         if len(dites) > entendues:
             phrase, entendues = dites[entendues], entendues + 1
             print("entendu:", phrase, flush=True)
+            if re.fullmatch(r"trou [1-4] : .*", phrase):
+                continue
             m = re.fullmatch(motif, phrase)
             return m or sys.exit(f"attendu {motif!r}")
         time.sleep(0.05)
@@ -71,7 +75,10 @@ def note(p, s):
     return noirs, sum(min(p.count(c), s.count(c)) for c in set(p)) - noirs
 
 def proposer(code, rang):
-    taper(*code.lower(), "F7")
+    taper(*code.lower())
+    couleur = entendre(r"trou 5 : (.*), fin de la rangée\.").group(1)
+    assert noms[couleur] == code[-1], couleur
+    taper("F7")
     m = entendre(r"Rangée (\d+) : (\d+) noirs?, (\d+) blancs?\. Rangée (\d+)\.|Gagné en (\d+) coups?, [\d ]+ points?.*"
                  r"|Perdu, la combinaison était (.*)\.")
     assert not m.group(1) or (int(m.group(1)), int(m.group(4))) == (rang, rang + 1), m.group(0)
