@@ -4,7 +4,13 @@
 // test_rendu; the real start: tests/e2e.
 #include "support/support.h"
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,14 +32,42 @@ int lancees(int n)
         }
     int total = write(signal[1], "signal!!", n) == n ? 0 : -1000;
     close(reponses[1]);
-    for (char c; n-- > 0;)
+    char c = 0;
+    for (int k = 0; k < n; ++k)
         total += read(reponses[0], &c, 1) == 1 ? c == 'l' : -1000;
     close(fin[1]);
-    while (wait(nullptr) > 0) {
-    }
+    for (int k = 0; k < n; ++k) // the children alone: another user's squatter lives on
+        wait(nullptr);
     for (const int fd : {signal[0], signal[1], reponses[0], fin[0]})
         close(fd);
     return std::max(total, -1);
+}
+
+// Another user (nobody) holds the lock file, theirs now, and the socket name, its queue full; -1 when not ready.
+pid_t squatter()
+{
+    const QByteArray verrou = QFile::encodeName(platform::cheminVerrou()), dossier = QFile::encodeName(QFileInfo(verrou).absolutePath());
+    const QByteArray nom = "chromalis-0-" + QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(24);
+    sockaddr_un a{AF_UNIX, {}};
+    memcpy(a.sun_path + 1, nom.data(), nom.size());
+    const socklen_t n = offsetof(sockaddr_un, sun_path) + 1 + nom.size();
+    int pret[2];
+    // The home open to others, as Debian makes it; the lock file theirs.
+    if (pipe(pret) || chmod(QFile::encodeName(QFileInfo(dossier).absolutePath()), 0755)
+        || close(open(verrou, O_CREAT | O_WRONLY, 0600)) || chown(verrou, 65534, 65534))
+        return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int l = socket(AF_UNIX, SOCK_STREAM, 0);
+        bool ok = !setgroups(0, nullptr) && !setresgid(65534, 65534, 65534) && !setresuid(65534, 65534, 65534)
+            && !flock(open(verrou, O_RDONLY), LOCK_EX) && !bind(l, reinterpret_cast<sockaddr*>(&a), n) && !listen(l, 0);
+        while (ok && !connect(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0), reinterpret_cast<sockaddr*>(&a), n)) {
+        }
+        ok = ok && errno == EAGAIN && write(pret[1], "p", 1) == 1;
+        _exit(ok ? pause() : 1);
+    }
+    char c = 0;
+    return read(pret[0], &c, 1) == 1 && c == 'p' ? pid : -1;
 }
 
 // Writes a file whole (or as much of it as fits), its folder made first.
@@ -238,7 +272,8 @@ private slots:
     }
 
     // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left
-    // (only its flock counts, never what it holds), in a full folder or a read-only one without a lock.
+    // (only its flock counts, never what it holds), in a full folder or a read-only one without a lock,
+    // beside another user's lock and socket (alone, a copy starts even without a private runtime folder).
     void uneSeuleCopie_data()
     {
         QTest::addColumn<QByteArray>("verrou"); // null: no lock file
@@ -247,6 +282,7 @@ private slots:
         QTest::newRow("laissé par une copie tuée") << QByteArray("\x01\xff garbage\n\n-7\n") << 0;
         QTest::newRow("plein") << QByteArray() << 1;
         QTest::newRow("lecture seule") << QByteArray() << 2;
+        QTest::newRow("autre utilisateur") << QByteArray() << 3;
     }
     void uneSeuleCopie()
     {
@@ -256,11 +292,21 @@ private slots:
             QSKIP("needs root to mount a small tmpfs (CI runs as root)");
         const QString dossier = QFileInfo(platform::cheminVerrou()).absolutePath();
         const QByteArray d = QFile::encodeName(dossier);
-        QVERIFY(QDir().mkpath(dossier) && (!disque || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
-        auto demonter = qScopeGuard([&] { disque && umount2(d, MNT_DETACH); });
+        QVERIFY(QDir().mkpath(dossier) && (disque % 3 == 0 || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
+        auto demonter = qScopeGuard([&] { disque % 3 && umount2(d, MNT_DETACH); });
         QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
-        for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * disque) : 3); ++paire)
+        const pid_t autre = disque == 3 ? squatter() : 0;
+        auto chasser = qScopeGuard([autre] { autre > 0 && !kill(autre, SIGKILL) && waitpid(autre, nullptr, 0); });
+        QTemporaryDir runtime;
+        QVERIFY(autre >= 0 && chmod(QFile::encodeName(runtime.path()), 0700) == 0);
+        QCOMPARE(lancees(1), 1);
+        if (disque == 3) // the private runtime folder decides for the pairs
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        auto retablir = qScopeGuard([] { qunsetenv("XDG_RUNTIME_DIR"); });
+        for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * (disque % 3)) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
+        struct stat st; // the player's lock file, fresh or found looser, is the player's alone
+        QVERIFY(disque || (stat(QFile::encodeName(platform::cheminVerrou()), &st) == 0 && (st.st_mode & 0777) == 0600));
     }
 
     void clavier_data()
