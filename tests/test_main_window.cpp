@@ -271,6 +271,50 @@ private slots:
         QCOMPARE(env->ouvertures.last(), QStringLiteral("https://www.ventaroc.example/"));
     }
 
+    // The help link turns red under a real mouse, blue again off it. Clicked without the help file, at
+    // start-up or after F4, its box stays up past the three seconds: the window closes once it is answered.
+    void accueilSousUneBoite_data()
+    {
+        QTest::addColumn<bool>("f4");
+        QTest::newRow("démarrage") << false;
+        QTest::newRow("F4") << true;
+    }
+    void accueilSousUneBoite()
+    {
+        QFETCH(bool, f4);
+        platform::setAppPathHook([d = env->dossierReglages()] { return d; });
+        QStringList vu;
+        env->dansModal = [&](QWidget* w) {
+            auto* s = static_cast<frmSplash*>(w);
+            s->show();
+            QVERIFY(QTest::qWaitForWindowExposed(s));
+            const bool montre = f->isVisible();
+            f->hide(); // the offscreen screen has no stacking: the pointer would find the board
+            for (QWidget* sous : {(QWidget*)s->Label4, (QWidget*)s->imgLogo}) {
+                QTest::mouseMove(sous);
+                vu << s->Label4->palette().color(QPalette::WindowText).name();
+            }
+            f->setVisible(montre);
+            env->pendantMessage = [&] {
+                for (int tic = 0; tic < 3; ++tic)
+                    emit s->Timer1.Timer();
+                vu << env->messages().last().titre + QString::number(estCharge<frmSplash>() && s->isVisible());
+            };
+            QTest::mouseClick(s->Label4, Qt::LeftButton);
+            vu << QString::number(estCharge<frmSplash>());
+        };
+        frmSplash* s = instance<frmSplash>();
+        f = instance<frmChromalis>();
+        if (f4) {
+            f->show();
+            Unload<frmSplash>();
+            QTest::keyClick(f->windowHandle(), Qt::Key_F4);
+        } else
+            env->dansModal(s);
+        QCOMPARE(vu, QStringList({"#ff0000", "#0000ff", "Erreur1", "0"}));
+        QVERIFY(f->isVisible());
+    }
+
     // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left
     // (only its flock counts, never what it holds), in a full folder or a read-only one without a lock,
     // beside another user's lock and socket (alone, a copy starts even without a private runtime folder).
