@@ -249,7 +249,8 @@ private slots:
         const QList<double> n4{0.2, 0.25, 0.5, 0.99};
         QTest::newRow("super") << "Super N" << -1 << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX" << "NON";
         QTest::newRow("expert: zéro est un trou vide") << "Normal E" << -1 << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI" << "NON";
-        QTest::newRow("prédéfinie SE12") << "Super E" << 11 << n4 << "#512" << "SE12";
+        QTest::newRow("prédéfinie SE100, la 600e") << "Super E" << 99 << n4 << "#600" << "SE100";
+        QTest::newRow("la première après une autre") << "Normal I>I" << 0 << n4 << "#1" << "NI1";
         QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "-RBVI" << "NI1";
         QTest::newRow("mode changé: la liste suit") << "Normal I>N" << 0 << n4 << "#101" << "NN1";
     }
@@ -263,14 +264,16 @@ private slots:
         platform::setRandomHook([nombres]() mutable { return nombres.isEmpty() ? 0.5f : float(nombres.takeFirst()); });
         if (secret.startsWith(u'-')) // the predefined game emptied: the draw stands
             parties[1].clear(), secret.remove(0, 1);
-        for (const QString& mode : options.section(u' ', 1).split(u'>'))
-            j->choisir(options.section(u' ', 0, 0), mode, 0, partie);
+        const QStringList modes = options.section(u' ', 1).split(u'>');
+        for (int k = 0; k < modes.size(); ++k) // before the last choice, another entry
+            j->choisir(options.section(u' ', 0, 0), modes[k], 0, k + 1 < modes.size() ? partie + 5 : partie);
         j->nouveau();
         if (secret.startsWith(u'#'))
             secret = parties[secret.mid(1).toInt()];
         QCOMPARE(f->txtCombi->text(), secret);
         QCOMPARE(f->Label5->text(), secret);
         QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: ") + libelle);
+        QCOMPARE(partie_choisie, libelle == "NON" ? "" : libelle);
     }
 
     // Oui starts the next predefined game at once, on row 1; after the last comes the first.
