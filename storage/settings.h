@@ -4,20 +4,24 @@
 // and leaves the file as it was.
 #include <QList>
 #include <QString>
+#include <cerrno>
 #include <stdexcept>
 
 namespace storage {
 
-// A failure of the store, with the number and description the score recording reports.
+// A failure of the store, with the number and description the score recording reports, and what
+// the system said (errno of the call that failed, by default errno as it stands; 0: nothing to tell).
 class ErreurStockage : public std::runtime_error {
 public:
-    ErreurStockage(int numero, const QString& description)
-        : std::runtime_error(description.toStdString()), numero_(numero), description_(description) {}
+    ErreurStockage(int numero, const QString& description, int systeme = errno)
+        : std::runtime_error(description.toStdString()), numero_(numero), description_(description), systeme_(systeme) {}
     int numero() const { return numero_; }
     QString description() const { return description_; }
+    int systeme() const { return systeme_; }
 private:
     int numero_;
     QString description_;
+    int systeme_;
 };
 
 // The INI file: $XDG_CONFIG_HOME/Chromalis/Chromalis.ini (~/.config/... by default).
