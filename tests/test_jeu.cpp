@@ -104,11 +104,8 @@ private slots:
             << "Super E" << "RZBZN" << QStringList(12, "IIIII") << QStringList(12, ".....") << 0
             << perdu + "*Z*Z*" << "";
         const QString dix = QStringList(10, "9000").join(u' ');
-        const QString huitMille = classe + QStringLiteral("|00h00mn30s|1|8700|--S|scores|****");
         QTest::newRow("égalité: le nouveau passe devant") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
-            << huitMille << "9000 8700 100>9000 * 8700 100";
-        QTest::newRow("la dixième place remplacée") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
-            << huitMille << "9900 9800 9700 9600 9500 9400 9300 9200 9100 100>9900 9800 9700 9600 9500 9400 9300 9200 9100 *";
+            << classe + QStringLiteral("|00h00mn30s|1|8700|--S|scores|****") << "9000 8700 100>9000 * 8700 100";
         QTest::newRow("sous les dix meilleurs") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
             << gagne + "|00h00mn30s|1|8700|ON-|oui|****" << dix + '>' + dix;
         // The store refuses: the result ranks all the same, waits, and is written when the scores are opened.
@@ -195,7 +192,6 @@ private slots:
         // Non stops the game and leaves the finished board on view.
         QCOMPARE(jeu_en_cours, fin.isEmpty());
         QCOMPARE(f->cmdValider->isEnabled(), fin.isEmpty());
-        QCOMPARE(j->messages().size(), erreurs.size());
     }
 
     // A Super game after a normal one shows again all that one hid. While it runs the options and the
