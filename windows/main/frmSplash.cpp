@@ -76,7 +76,6 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     auto* plaque = new RoundedPanel(Frame1, QColor(60, 24, 24, 140), QColor(), 6);
     plaque->setGeometry(Label3->geometry());
     plaque->stackUnder(Label3);
-    plaque->setAttribute(Qt::WA_TransparentForMouseEvents); // over the logo, the logo's hover and click
 
     Label4 = new QLabel(QStringLiteral("ICI"), Frame1);
     Label4->setGeometry(twips::rect(5640, 2880, 255, 255));
