@@ -293,12 +293,10 @@ private slots:
         QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
         const pid_t autre = disque == 3 ? squatter() : 0;
         auto chasser = qScopeGuard([autre] { autre > 0 && !kill(autre, SIGKILL) && waitpid(autre, nullptr, 0); });
-        QTemporaryDir runtime;
-        QVERIFY(autre >= 0 && chmod(QFile::encodeName(runtime.path()), 0700) == 0);
+        QTemporaryDir runtime; // 0700: for the pairs beside another user, the private runtime folder decides
+        QVERIFY(autre >= 0);
         QCOMPARE(lancees(1), 1);
-        if (disque == 3) // the private runtime folder decides for the pairs
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        auto retablir = qScopeGuard([] { qunsetenv("XDG_RUNTIME_DIR"); });
+        qputenv("XDG_RUNTIME_DIR", disque == 3 ? QFile::encodeName(runtime.path()) : QByteArray());
         for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * (disque % 3)) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
         struct stat st; // the player's lock file, fresh or found looser, is the player's alone
