@@ -170,14 +170,14 @@ private slots:
         QCOMPARE(erreurs, QStringList(panne ? 2 : 0, "Erreur16 Erreur numéro: 75 " + table.mid(1) + "\nVotre score est gardé tant que le "
             "jeu reste ouvert : il sera inscrit à la prochaine écriture réussie, ou en ouvrant le tableau des scores."));
         QVERIFY(!panne || mount(nullptr, dossier, nullptr, MS_REMOUNT, "size=64k") == 0); // room made: the scores window writes it
-        if (panne)
-            cliquer(f->cmdScores);
+        if (panne) // closed, as Fermer does, and opened again from the board
+            Unload<frmScores>(), cliquer(f->cmdScores);
         const bool classe = fin.contains(QLatin1String("|scores|"));
         const QString nouveau = classe
             ? storage::construire_record(fin.section(u'|', 4, 4).toInt(), QStringLiteral("votre nom ?"), rangees.size(),
                                          fin.section(u'|', 2, 2), storage::texte_date(j->maintenant.date()))
             : QString();
-        const QStringList apres = panne ? QStringList() : table.isEmpty() ? QStringList{"*"} : table.section(u'>', 1).split(u' ');
+        const QStringList apres = panne || table.isEmpty() ? QStringList{"*"} : table.section(u'>', 1).split(u' ');
         QStringList lus, attendus;
         for (int k = 1; k <= 10; ++k) {
             lus << storage::GetSetting(app, cle, QString::number(k));
