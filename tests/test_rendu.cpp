@@ -173,7 +173,6 @@ private slots:
     void accueilOptionsEtParties()
     {
         frmSplash* s = instance<frmSplash>();
-        const QPoint ici = f->pos();
         f->move(-9999, 0); // the offscreen screen stacks nothing: the pointer would find the board
         s->show();
         QVERIFY(QTest::qWaitForWindowExposed(s));
@@ -181,7 +180,6 @@ private slots:
             QTest::mouseMove(w);
             comparer(s, w == s->Label4 ? QStringLiteral("accueil-lien") : QStringLiteral("accueil"));
         }
-        f->move(ici);
         for (QWidget* w : std::initializer_list<QWidget*>{f->cmdOptions, f->optDebutant, f->chkTemps})
             support::cliquer(w);
         comparer(f, QStringLiteral("options"));
