@@ -8,7 +8,6 @@
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,7 +50,7 @@ pid_t squatter()
     memcpy(a.sun_path, nom.data(), nom.size());
     const auto adresse = reinterpret_cast<sockaddr*>(&a);
     int pret[2], l = socket(AF_UNIX, SOCK_STREAM, 0);
-    if (pipe(pret) || chmod(QFile::encodeName(QFileInfo(dossier).absolutePath()), 0755) || close(open(verrou, O_CREAT, 0600)) || chown(verrou, 65534, 65534))
+    if (pipe(pret) || !QFile::setPermissions(QFileInfo(dossier).absolutePath(), QFileDevice::Permissions(0x7755)) || close(open(verrou, O_CREAT, 0600)) || chown(verrou, 65534, 65534))
         return -1;
     if (const pid_t pid = fork(); pid != 0)
         return close(pret[1]), read(pret[0], &a, 1) == 1 ? pid : -1;
@@ -265,9 +264,8 @@ private slots:
         QCOMPARE(env->ouvertures.last(), QStringLiteral("https://www.ventaroc.example/"));
     }
 
-    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left
-    // (only its flock counts, never what it holds), in a full folder or a read-only one without a lock,
-    // beside another user's lock and socket (alone, a copy starts even without a private runtime folder).
+    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left (only its flock
+    // counts), in a full folder or a read-only one without a lock, beside another user's lock and socket.
     void uneSeuleCopie_data()
     {
         QTest::addColumn<QByteArray>("verrou"); // null: no lock file
@@ -296,8 +294,7 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", disque == 3 ? QFile::encodeName(runtime.path()) : QByteArray());
         for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * (disque % 3)) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
-        struct stat st; // the player's lock file, fresh or found looser, is the player's alone
-        QVERIFY(disque || (stat(QFile::encodeName(platform::cheminVerrou()), &st) == 0 && (st.st_mode & 0777) == 0600));
+        QVERIFY(disque || QFile::permissions(platform::cheminVerrou()) == QFileDevice::Permissions(0x6600)); // 0600, even found looser
     }
 
     void clavier_data()
