@@ -78,6 +78,7 @@ void reinitialiser()
     points = 0;
     dans_scores = false;
     ligne_score.clear();
+    scores_en_attente.clear();
     ligne_lue.clear();
     msg.clear();
     titre.clear();

@@ -2,6 +2,7 @@
 // The module Chromalis: the game state shared by every window, and the game's procedures.
 // The procedures reach the windows through instance<T>(), which creates a window on first use
 // and runs its Form_Load.
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -44,6 +45,13 @@ inline QString titre;
 inline QString dossier_appli;
 // Shared loop counter; after Enregistrer_score it carries the new entry's place to the scores window.
 inline std::int16_t i = 0;
+// Won results that rank but that the store refused: kept for the session, oldest first, and
+// written with the next write that succeeds.
+struct Score_en_attente {
+    QString cle, record;
+    std::int32_t points = 0;
+};
+inline QList<Score_en_attente> scores_en_attente;
 
 // Puts every variable back to its start value (tests).
 void reinitialiser();
@@ -62,8 +70,12 @@ void Confirmer_sortie();
 
 // The message for a help file that is not where it should be (beside the program).
 void Signaler_aide_absente();
-// The error box for a score that could not be computed or stored.
+// The error box for a score that could not be computed or stored: what the system said, what to do.
 void Signaler_erreur(const storage::ErreurStockage& e);
+// Writes the results kept back, oldest first, each ranked into its table as it stands now.
+// Returns the place of the game just ended (ligne_score), 0 when it was not among them; a refusal
+// of the store raises its error and keeps what is left.
+int Inscrire_scores_en_attente();
 // F1 of the dialogs: the help file opened with this window as owner, or the missing-file message.
 void Aide_depuis(QWidget* proprietaire);
 

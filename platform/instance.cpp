@@ -12,18 +12,21 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-// Two guards, both released by the kernel with the process: an flock on chromalis.lock (works
-// across containers sharing the folder, needs no free space once the file exists) and an abstract
-// socket named after the user and the settings folder (needs no file at all, so it still holds
-// where the lock file cannot be created: a full disk, a read-only folder). A copy runs only when
-// no live copy holds either.
+// Three guards, all released by the kernel with the process, and each believed only when nobody but
+// the player can hold it: an flock on a 0600 lock file of the player's own in the settings folder;
+// an flock in the player's private runtime folder (needs nothing of the settings folder, so it
+// still holds on a full disk or a read-only folder); and an abstract socket, whose name anyone may
+// take, believed only when the peer that answers runs as the player. A copy runs unless a guard
+// shows a live copy of the player's; whatever another user holds is passed over.
 
 namespace platform {
 namespace {
 int fichier = -1;
+int prive = -1;
 int prise = -1;
 bool tenu = false;
 
@@ -34,14 +37,54 @@ void fermer(int& fd)
     fd = -1;
 }
 
-sockaddr_un adresse(socklen_t& longueur)
+// The settings folder's own name, so that one copy runs per store.
+QByteArray nomGarde()
 {
     const QString dossier = QFileInfo(cheminVerrou()).absolutePath();
     const QString canonique = QFileInfo(dossier).canonicalFilePath();
-    const QByteArray nom = "chromalis-" + QByteArray::number(getuid()) + '-'
+    return "chromalis-" + QByteArray::number(getuid()) + '-'
         + QCryptographicHash::hash(QFile::encodeName(canonique.isEmpty() ? dossier : canonique), QCryptographicHash::Sha1)
               .toHex()
               .left(24);
+}
+
+// Takes the flock of a lock file. True when a copy of the player's holds it; false when we hold it
+// now or it tells nothing (cannot be opened, not the player's file, not a plain file).
+bool verrouTenu(const QByteArray& chemin, int& fd)
+{
+    // Opening an existing file needs no space; non-blocking, so that a named pipe cannot hold us.
+    fd = open(chemin, O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0600);
+    struct stat st;
+    if (fd < 0)
+        return false;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) {
+        fermer(fd);
+        return false;
+    }
+    // Ours with a looser mode (an earlier version made it 0644): nobody else may open it again.
+    if (st.st_mode & 077)
+        fchmod(fd, 0600);
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return false;
+    const bool pris = errno == EWOULDBLOCK;
+    fermer(fd);
+    return pris;
+}
+
+// The runtime folder when it is the player's alone (0700, owned by the player), else "".
+QByteArray dossierPrive()
+{
+    const QByteArray d = qgetenv("XDG_RUNTIME_DIR");
+    struct stat st;
+    if (d.isEmpty() || d[0] != '/' || lstat(d, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid()
+        || (st.st_mode & 0777) != 0700)
+        return {};
+    return d;
+}
+
+sockaddr_un adresse(socklen_t& longueur)
+{
+    const QByteArray nom = nomGarde();
     sockaddr_un a{};
     a.sun_family = AF_UNIX;
     // A leading NUL puts the name in the abstract namespace: nothing on disk, gone with the socket.
@@ -50,8 +93,8 @@ sockaddr_un adresse(socklen_t& longueur)
     return a;
 }
 
-// Whether the socket's holder is a copy of ours: one run by this user, listening. A name taken by
-// another user's program is no copy of the game and must not lock the player out.
+// Whether the socket's holder is a copy of the player's: it answers, and runs as the player. A
+// full queue or another user's program is no proof of a copy and must not lock the player out.
 bool copieALEcoute(const sockaddr_un& a, socklen_t longueur)
 {
     // A copy that has just bound its name listens a moment later.
@@ -67,14 +110,18 @@ bool copieALEcoute(const sockaddr_un& a, socklen_t longueur)
         close(s);
         if (r == 0)
             return nous;
-        // A full backlog: a listener that many copies have already asked.
-        if (erreur == EAGAIN)
-            return true;
-        if (erreur != ECONNREFUSED)
+        if (erreur != ECONNREFUSED && erreur != EAGAIN)
             return false;
         QThread::usleep(1000);
     }
     return false;
+}
+
+void relacher()
+{
+    fermer(fichier);
+    fermer(prive);
+    fermer(prise);
 }
 } // namespace
 
@@ -87,27 +134,23 @@ bool AutreInstanceEnCours()
 {
     if (tenu)
         return false;
+    const QByteArray runtime = dossierPrive();
+    if (!runtime.isEmpty() && verrouTenu(runtime + '/' + nomGarde() + ".lock", prive))
+        return relacher(), true;
     QDir().mkpath(QFileInfo(cheminVerrou()).absolutePath());
-    // Opening an existing file needs no space; non-blocking, so that a named pipe cannot hold us.
-    fichier = open(QFile::encodeName(cheminVerrou()), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
-    if (fichier >= 0 && flock(fichier, LOCK_EX | LOCK_NB) != 0) {
-        const bool pris = errno == EWOULDBLOCK;
-        fermer(fichier);
-        if (pris)
-            return true;
-    }
+    if (verrouTenu(QFile::encodeName(cheminVerrou()), fichier))
+        return relacher(), true;
     socklen_t longueur = 0;
     const sockaddr_un a = adresse(longueur);
     prise = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // A deep queue: each copy started meanwhile asks once, and the answer is never accepted.
     if (prise >= 0 && bind(prise, reinterpret_cast<const sockaddr*>(&a), longueur) == 0) {
-        listen(prise, 4);
+        listen(prise, SOMAXCONN);
     } else {
         const int erreur = errno; // read before close() may touch it
         fermer(prise);
-        if (erreur == EADDRINUSE && copieALEcoute(a, longueur)) {
-            fermer(fichier);
-            return true;
-        }
+        if (erreur == EADDRINUSE && copieALEcoute(a, longueur))
+            return relacher(), true;
     }
     tenu = true;
     return false;
@@ -115,8 +158,7 @@ bool AutreInstanceEnCours()
 
 void libererVerrou()
 {
-    fermer(fichier);
-    fermer(prise);
+    relacher();
     tenu = false;
 }
 } // namespace platform

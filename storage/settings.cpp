@@ -66,6 +66,8 @@ struct Etat {
     QString cible;
     // Something stands at the store's place that may not be overwritten: every write is refused.
     bool bloque = false;
+    int cause = 0; // the errno that blocked it
+
     Magasin magasin;
     // The file as it was when last read or written.
     Empreinte vu;
@@ -328,9 +330,9 @@ Magasin clesDuJeu(const Magasin& lu)
     return m;
 }
 
-ErreurStockage erreur()
+// Error 75, with the errno of the call that failed.
+ErreurStockage erreur(int code)
 {
-    const int code = errno;
     return ErreurStockage(75, QStringLiteral("Erreur d'accès au fichier des scores: ") + etat.chemin, code);
 }
 
@@ -366,9 +368,10 @@ void nettoyer()
 
 // Something at the store's place that the game may not replace: no write is made, and the
 // player is told once what and where.
-void bloquer(const QString& quoi)
+void bloquer(const QString& quoi, int cause)
 {
     etat.bloque = true;
+    etat.cause = cause;
     etat.avis += quoi + QStringLiteral("\nAucun score ne pourra être enregistré tant que ce sera le cas.");
 }
 
@@ -392,8 +395,9 @@ void mettreDeCote(bool partiel)
                                         : QStringLiteral("Le fichier des scores ne peut pas être lu");
     if (r != 0)
         return bloquer(etatFichier + QStringLiteral(" et ne peut pas être mis de côté (") + raisonSysteme(errno)
-                       + QStringLiteral(") :\n") + etat.chemin + QLatin1Char('\n')
-                       + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont affichés.") : QString()));
+                           + QStringLiteral(") :\n") + etat.chemin + QLatin1Char('\n')
+                           + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont affichés.") : QString()),
+                       errno);
     etat.cible = etat.chemin;
     etat.avis += etatFichier + QStringLiteral(". Il est gardé tel quel sous le nom :\n") + copie + QLatin1Char('\n')
         + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont repris ; les autres restent dans cette copie.")
@@ -416,7 +420,8 @@ void charger()
         // Nothing there is a first run; a folder we may not even look into cannot be written either.
         if (errno != ENOENT)
             bloquer(QStringLiteral("Le dossier des scores ne peut pas être lu (") + raisonSysteme(errno) + QStringLiteral(") :\n")
-                    + QFileInfo(etat.chemin).absolutePath());
+                        + QFileInfo(etat.chemin).absolutePath(),
+                    errno);
         else
             nettoyer(); // a kill during the very first write
         return;
@@ -463,7 +468,7 @@ void charger()
     close(fd);
     // A folder is not a file the game wrote: it stays where it is, and nothing is stored.
     if (dossier)
-        return bloquer(QStringLiteral("Un dossier se trouve à la place du fichier des scores :\n") + etat.chemin);
+        return bloquer(QStringLiteral("Un dossier se trouve à la place du fichier des scores :\n") + etat.chemin, EISDIR);
     Magasin lu;
     if (lisible) {
         if (octets.startsWith("\xEF\xBB\xBF"))
@@ -483,7 +488,7 @@ void charger()
     try {
         ecrire(etat.magasin);
     } catch (const ErreurStockage& e) {
-        etat.avis += QStringLiteral("\nIls n'ont pas encore pu être enregistrés (") + raisonSysteme(e.codeSysteme())
+        etat.avis += QStringLiteral("\nIls n'ont pas encore pu être enregistrés (") + raisonSysteme(e.systeme())
             + QStringLiteral(") : ils le seront au prochain score enregistré.");
     }
 }
@@ -500,6 +505,8 @@ bool toutEcrit(int fd, const QByteArray& octets)
 {
     for (qsizetype fait = 0; fait < octets.size();) {
         const ssize_t n = write(fd, octets.constData() + fait, size_t(octets.size() - fait));
+        if (n == 0)
+            errno = EIO; // no progress and no word why
         if (n <= 0 && !(n < 0 && errno == EINTR))
             return false;
         fait += std::max<ssize_t>(n, 0);
@@ -529,24 +536,31 @@ int creerTemporaire(QByteArray& nom)
 void ecrire(Magasin nouveau)
 {
     const QByteArray octets = serialiser(nouveau);
-    if (etat.bloque || octets.size() > taille_max_reglages || !QDir().mkpath(QFileInfo(etat.cible).absolutePath()))
-        throw erreur();
+    if (etat.bloque)
+        throw erreur(etat.cause);
+    if (octets.size() > taille_max_reglages)
+        throw erreur(EFBIG);
+    if (!QDir().mkpath(QFileInfo(etat.cible).absolutePath()))
+        throw erreur(errno);
     const QByteArray cible = QFile::encodeName(etat.cible);
     QByteArray temporaire;
     const int fd = creerTemporaire(temporaire);
     if (fd < 0)
-        throw erreur();
+        throw erreur(errno);
     struct stat st;
     if (stat(cible, &st) == 0 && S_ISREG(st.st_mode))
         fchmod(fd, st.st_mode & 07777);
-    bool ok = toutEcrit(fd, octets) && fsync(fd) == 0 && fstat(fd, &st) == 0 && st.st_size == octets.size();
-    const int code = errno;
-    ok = close(fd) == 0 && ok;
-    if (!ok || ::rename(temporaire, cible) != 0) {
-        const int raison = ok ? errno : code;
+    // The first step that fails gives its errno.
+    int code = toutEcrit(fd, octets) && fsync(fd) == 0 && fstat(fd, &st) == 0 ? 0 : std::max(errno, 1);
+    if (!code && st.st_size != octets.size())
+        code = EIO;
+    if (close(fd) != 0 && !code)
+        code = errno;
+    if (!code && ::rename(temporaire, cible) != 0)
+        code = errno;
+    if (code) {
         unlink(temporaire);
-        errno = raison;
-        throw erreur();
+        throw erreur(code);
     }
     etat.magasin = std::move(nouveau);
     etat.vu = empreinte(etat.chemin);
@@ -555,9 +569,11 @@ void ecrire(Magasin nouveau)
     const int d = open(QFile::encodeName(QFileInfo(etat.cible).absolutePath()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (d >= 0) {
         const bool synchronise = fsync(d) == 0 || errno == EINVAL;
+        const int code = errno;
         close(d);
+        errno = code;
         if (!synchronise)
-            throw erreur();
+            throw erreur(errno);
     }
 }
 } // namespace

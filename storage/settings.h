@@ -4,24 +4,24 @@
 // and leaves the file as it was.
 #include <QList>
 #include <QString>
+#include <cerrno>
 #include <stdexcept>
 
 namespace storage {
 
-// A failure of the store, with the number and description the score recording reports.
+// A failure of the store, with the number and description the score recording reports, and what
+// the system said (errno of the call that failed; 0: nothing to tell).
 class ErreurStockage : public std::runtime_error {
 public:
-    ErreurStockage(int numero, const QString& description, int code_systeme = 0)
-        : std::runtime_error(description.toStdString()), numero_(numero), description_(description),
-          code_systeme_(code_systeme) {}
+    ErreurStockage(int numero, const QString& description, int systeme = 0)
+        : std::runtime_error(description.toStdString()), numero_(numero), description_(description), systeme_(systeme) {}
     int numero() const { return numero_; }
     QString description() const { return description_; }
-    // The system's errno behind the failure, 0 when there was none.
-    int codeSysteme() const { return code_systeme_; }
+    int systeme() const { return systeme_; }
 private:
     int numero_;
     QString description_;
-    int code_systeme_;
+    int systeme_;
 };
 
 // What the system said (an errno), in a few French words a player understands.

@@ -4,7 +4,11 @@
 // test_rendu; the real start: tests/e2e.
 #include "support/support.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,11 +33,32 @@ int lancees(int n)
     for (char c; n-- > 0;)
         total += read(reponses[0], &c, 1) == 1 ? c == 'l' : -1000;
     close(fin[1]);
-    while (wait(nullptr) > 0) {
+    while (waitpid(0, nullptr, 0) > 0) { // the children alone: another user's squatter has a group of its own
     }
     for (const int fd : {signal[0], signal[1], reponses[0], fin[0]})
         close(fd);
     return std::max(total, -1);
+}
+
+// Another user (nobody) holds the lock file, theirs in a home open to others as Debian makes it, and the
+// socket's name, its queue full; -1 when not ready.
+pid_t squatter()
+{
+    const QByteArray verrou = QFile::encodeName(platform::cheminVerrou()), dossier = QFile::encodeName(QFileInfo(verrou).absolutePath());
+    const QByteArray nom = QByteArray(1, 0) + "chromalis-0-" + QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(24);
+    sockaddr_un a{AF_UNIX, {}};
+    memcpy(a.sun_path, nom.data(), nom.size());
+    const auto adresse = reinterpret_cast<sockaddr*>(&a);
+    int pret[2], l = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (pipe(pret) || !QFile::setPermissions(QFileInfo(dossier).absolutePath(), QFileDevice::Permissions(0x7755)) || close(open(verrou, O_CREAT, 0600)) || chown(verrou, 65534, 65534))
+        return -1;
+    if (const pid_t pid = fork(); pid != 0)
+        return close(pret[1]), read(pret[0], &a, 1) == 1 ? pid : -1;
+    bool ok = !setpgid(0, 0) && !setresgid(65534, 65534, 65534) && !setresuid(65534, 65534, 65534) && !flock(open(verrou, O_RDONLY), LOCK_EX)
+        && !bind(l, adresse, sizeof(sa_family_t) + nom.size()) && !listen(l, 0);
+    while (ok && !connect(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0), adresse, sizeof(sa_family_t) + nom.size())) {
+    }
+    _exit(ok && errno == EAGAIN && write(pret[1], "p", 1) == 1 ? pause() : 1);
 }
 
 // Writes a file whole (or as much of it as fits), its folder made first.
@@ -168,9 +193,9 @@ private slots:
     // whether the help file is there and the store usable.
     void demarrage_data()
     {
-        QTest::addColumn<int>("fermeture"); // 0 three ticks, 1 click window, 2 frame, 3 logo, 4 key
+        QTest::addColumn<int>("fermeture"); // 0 three ticks (under the missing help's box), 1 click window, 2 frame, 3 logo, 4 key
         int fermeture = 0;
-        for (const char* cas : {"dossier aide", "dossier/", "racine", "dossier aide store-inutilisable", "dossier/ touche"})
+        for (const char* cas : {"dossier/", "dossier aide", "racine", "dossier aide store-inutilisable", "dossier/ touche"})
             QTest::newRow(cas) << fermeture++;
     }
     void demarrage()
@@ -215,6 +240,11 @@ private slots:
         // The link opens the help file, or says where it should be and disables the link and the
         // board's help button until the next showing.
         s->show();
+        env->pendantMessage = [&] { // the three seconds run out under the box: the window waits, never freed beneath it
+            for (int tic = 0; fermeture == 0 && tic < 3; ++tic)
+                emit s->Timer1.Timer();
+            QVERIFY(!f->isVisible() && estCharge<frmSplash>());
+        };
         QTest::mouseClick(s->Label4, Qt::LeftButton);
         QCOMPARE(env->ouvertures, aide ? QStringList{dossier_appli} : QStringList());
         QStringList messages; // text|title|style
@@ -222,10 +252,7 @@ private slots:
             messages << m.texte + u'|' + m.titre + u'|' + QString::number(m.style);
         QCOMPARE(messages, aide ? QStringList() : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
             "celui-ci doit se trouver dans: " + dossier + "\r\n|Erreur|48")); // exclamation
-        QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}), QList<bool>({aide, aide, true}));
-
-        for (int tic = 0; fermeture == 0 && tic < 3; emit s->Timer1.Timer(), ++tic)
-            QVERIFY(!f->isVisible());
+        QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}), QList<bool>({aide, aide, fermeture > 0}));
         if (fermeture == 4)
             QTest::keyClick(s, Qt::Key_A);
         else if (fermeture > 0)
@@ -237,8 +264,8 @@ private slots:
         QCOMPARE(env->ouvertures.last(), QStringLiteral("https://www.ventaroc.example/"));
     }
 
-    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left
-    // (only its flock counts, never what it holds), in a full folder or a read-only one without a lock.
+    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left (only its flock
+    // counts), in a full folder or a read-only one without a lock, beside another user's lock and socket.
     void uneSeuleCopie_data()
     {
         QTest::addColumn<QByteArray>("verrou"); // null: no lock file
@@ -247,6 +274,7 @@ private slots:
         QTest::newRow("laissé par une copie tuée") << QByteArray("\x01\xff garbage\n\n-7\n") << 0;
         QTest::newRow("plein") << QByteArray() << 1;
         QTest::newRow("lecture seule") << QByteArray() << 2;
+        QTest::newRow("autre utilisateur") << QByteArray() << 3;
     }
     void uneSeuleCopie()
     {
@@ -256,11 +284,17 @@ private slots:
             QSKIP("needs root to mount a small tmpfs (CI runs as root)");
         const QString dossier = QFileInfo(platform::cheminVerrou()).absolutePath();
         const QByteArray d = QFile::encodeName(dossier);
-        QVERIFY(QDir().mkpath(dossier) && (!disque || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
-        auto demonter = qScopeGuard([&] { disque && umount2(d, MNT_DETACH); });
+        QVERIFY(QDir().mkpath(dossier) && (disque % 3 == 0 || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
+        auto demonter = qScopeGuard([&] { disque % 3 && umount2(d, MNT_DETACH); });
         QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
-        for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * disque) : 3); ++paire)
+        const pid_t autre = disque == 3 ? squatter() : 0;
+        auto chasser = qScopeGuard([autre] { autre > 0 && !kill(autre, SIGKILL) && waitpid(autre, nullptr, 0); });
+        QTemporaryDir runtime; // 0700: for the pairs beside another user, the private runtime folder decides
+        QVERIFY(autre >= 0 && lancees(1) == 1);
+        qputenv("XDG_RUNTIME_DIR", disque == 3 ? QFile::encodeName(runtime.path()) : QByteArray());
+        for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * (disque % 3)) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
+        QVERIFY(disque || QFile::permissions(platform::cheminVerrou()) == QFileDevice::Permissions(0x6600)); // 0600, even found looser
     }
 
     void clavier_data()

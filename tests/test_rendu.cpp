@@ -174,10 +174,11 @@ private slots:
     void accueilOptionsEtParties()
     {
         frmSplash* s = instance<frmSplash>();
+        f->move(-9999, 0); // the offscreen screen stacks nothing: the pointer would find the board
         s->show();
-        for (QWidget* w : std::initializer_list<QWidget*>{s->Label4, s->imgLogo}) {
-            QEnterEvent e(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
-            QCoreApplication::sendEvent(w, &e);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        for (QWidget* w : std::initializer_list<QWidget*>{s->Label4, s->imgLogo}) { // a real mouse over each
+            QTest::mouseMove(w);
             comparer(s, w == s->Label4 ? QStringLiteral("accueil-lien") : QStringLiteral("accueil"));
         }
         for (QWidget* w : std::initializer_list<QWidget*>{f->cmdOptions, f->optDebutant, f->chkTemps})

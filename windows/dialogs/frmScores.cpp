@@ -55,6 +55,17 @@ void frmScores::Form_Load()
         cboMode->setCurrentIndex(2);
     }
 
+    // Results the store refused before: written now if it takes them. The game just ended, its
+    // dialog waiting, then takes its name here.
+    try {
+        if (const int place = scores_en_attente.isEmpty() ? 0 : Inscrire_scores_en_attente();
+            place >= 1 && place <= storage::places_par_table && estCharge<frmFIN>()) {
+            i = static_cast<std::int16_t>(place);
+            dans_scores = true;
+        }
+    } catch (const storage::ErreurStockage& e) {
+        Signaler_erreur(e);
+    }
     if (!dans_scores) {
         cmdVoir_Click();
         return;

@@ -125,7 +125,8 @@ void frmSplash::fermer()
 void frmSplash::Timer1_Timer()
 {
     compteur += 1;
-    if (compteur == 3)
+    // Under a box opened from here, the window closes once the box is answered, never beneath it.
+    if (compteur == 3 && !dans_boite)
         fermer();
 }
 
@@ -137,13 +138,18 @@ void frmSplash::Form_KeyPress(int) { fermer(); }
 void frmSplash::Label4_Click()
 {
     using namespace Chromalis;
+    // Either way a box may open, whose event loop lets the timer run out.
+    dans_boite = true;
     if (QFile::exists(dossier_appli)) {
         Ouvrir_aide(1);
-        return;
+    } else {
+        Signaler_aide_absente();
+        Label4->setEnabled(false);
+        instance<frmChromalis>()->cmdAide->setEnabled(false);
     }
-    Signaler_aide_absente();
-    Label4->setEnabled(false);
-    instance<frmChromalis>()->cmdAide->setEnabled(false);
+    dans_boite = false;
+    if (compteur >= 3)
+        fermer();
 }
 
 void frmSplash::colorerLien(bool survol)
@@ -178,9 +184,11 @@ bool frmSplash::eventFilter(QObject* objet, QEvent* e)
     const bool clic = e->type() == QEvent::MouseButtonPress
                    && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
-        if (objet == Label4)
+        if (objet == Label4) {
             Label4_MouseMove();
-        else if (objet == Frame1)
+            return true; // the frame beneath would paint it blue again
+        }
+        if (objet == Frame1)
             Frame1_MouseMove();
         else if (objet == imgLogo)
             imgLogo_MouseMove();

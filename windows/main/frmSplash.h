@@ -45,5 +45,7 @@ protected:
 private:
     // Unloads this window and shows the main one.
     void fermer();
+    // A box opened by the help link is up: the timer leaves the closing to the link.
+    bool dans_boite = false;
     void colorerLien(bool survol);
 };
