@@ -126,8 +126,8 @@ void Demarrer_jeu()
         f->Timer3.setEnabled(true);
     }
 
-    for (QWidget* w : std::initializer_list<QWidget*>{f->chkTemps, f->cboTemps, f->optDebutant, f->optExpert,
-                                                      f->optTop, f->cboJeu, f->cboParties, f->chkPartie})
+    for (QWidget* w : std::initializer_list<QWidget*>{f->chkTemps, f->cboTemps, f->optDebutant, f->optExpert, f->optTop,
+                                                      f->cboJeu, f->cboParties, f->chkPartie})
         w->setEnabled(false);
 
     type_jeu = f->cboJeu->currentText();
@@ -357,12 +357,18 @@ void Remplir_parties(const QString& cle)
 {
     frmChromalis* f = principal();
     const std::array<QString, 101>* table = nullptr;
-    if (cle == QLatin1String("NI")) table = &noms_NI;
-    else if (cle == QLatin1String("NN")) table = &noms_NN;
-    else if (cle == QLatin1String("NE")) table = &noms_NE;
-    else if (cle == QLatin1String("SI")) table = &noms_SI;
-    else if (cle == QLatin1String("SN")) table = &noms_SN;
-    else if (cle == QLatin1String("SE")) table = &noms_SE;
+    if (cle == QLatin1String("NI"))
+        table = &noms_NI;
+    else if (cle == QLatin1String("NN"))
+        table = &noms_NN;
+    else if (cle == QLatin1String("NE"))
+        table = &noms_NE;
+    else if (cle == QLatin1String("SI"))
+        table = &noms_SI;
+    else if (cle == QLatin1String("SN"))
+        table = &noms_SN;
+    else if (cle == QLatin1String("SE"))
+        table = &noms_SE;
     {
         const QSignalBlocker bloque(f->cboParties);
         f->cboParties->clear();
@@ -405,7 +411,8 @@ void Aide_depuis(QWidget* proprietaire)
 void Confirmer_sortie()
 {
     if (platform::MsgBox(QStringLiteral("Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?"),
-                         platform::vbYesNo + platform::vbQuestion, QStringLiteral("Chromalis")) == platform::vbYes)
+                         platform::vbYesNo + platform::vbQuestion, QStringLiteral("Chromalis"))
+        == platform::vbYes)
         platform::TerminerProgramme();
 }
 

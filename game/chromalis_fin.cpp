@@ -58,10 +58,7 @@ int place_prevue(const QString& cle, double pts)
 }
 
 // Whether the game just ended ranks but waits for the store.
-bool resultat_en_attente()
-{
-    return !scores_en_attente.isEmpty() && scores_en_attente.last().record == ligne_score;
-}
+bool resultat_en_attente() { return !scores_en_attente.isEmpty() && scores_en_attente.last().record == ligne_score; }
 } // namespace
 
 void Signaler_erreur(const storage::ErreurStockage& e)
@@ -124,10 +121,11 @@ void Fin_partie(const QString& resultat)
     fin->lblpoints->setText(QString::number(points));
     if (dans_scores || resultat_en_attente()) {
         // A result the store refused still ranks: the scores window tries the write again.
-        fin->lblTexte->setText(fin->lblTexte->text()
-                               + (dans_scores ? QStringLiteral(" De plus, vous figurez dans les high-scores.")
-                                              : QStringLiteral(" De plus, votre score entre dans les high-scores ; il y "
-                                                               "sera inscrit dès que le fichier des scores pourra être écrit.")));
+        fin->lblTexte->setText(
+            fin->lblTexte->text()
+            + (dans_scores ? QStringLiteral(" De plus, vous figurez dans les high-scores.")
+                           : QStringLiteral(" De plus, votre score entre dans les high-scores ; il y "
+                                            "sera inscrit dès que le fichier des scores pourra être écrit.")));
         fin->setLargeurTemps(5415);
         fin->cmdOUI->setEnabled(false);
         fin->cmdNON->setEnabled(false);

@@ -10,8 +10,7 @@ namespace {
 
 // Rounds in the default (to nearest, ties to even) mode and saturates, so that an absurd
 // value cannot turn into undefined behaviour on the cast.
-template <typename T>
-T arrondi_borne(double x)
+template <typename T> T arrondi_borne(double x)
 {
     if (std::isnan(x))
         return 0;
@@ -109,8 +108,7 @@ QString lettre_valeur(int v)
     return QString::fromLatin1(lettres[v - 1]);
 }
 
-QString tirer_combinaison(int nb_pions, int nb_couleurs, const QString& mode_jeu,
-                          const std::function<float()>& tirer)
+QString tirer_combinaison(int nb_pions, int nb_couleurs, const QString& mode_jeu, const std::function<float()>& tirer)
 {
     QString combinaison;
     const bool top = mode_jeu == QLatin1String("top");
@@ -138,23 +136,35 @@ QString tirer_combinaison(int nb_pions, int nb_couleurs, const QString& mode_jeu
 
 std::int32_t facteur(const QString& cle)
 {
-    if (cle == QLatin1String("NI")) return 1000;
-    if (cle == QLatin1String("NN")) return 2500;
-    if (cle == QLatin1String("NE")) return 5000;
-    if (cle == QLatin1String("SI")) return 10000;
-    if (cle == QLatin1String("SN")) return 30000;
-    if (cle == QLatin1String("SE")) return 50000;
+    if (cle == QLatin1String("NI"))
+        return 1000;
+    if (cle == QLatin1String("NN"))
+        return 2500;
+    if (cle == QLatin1String("NE"))
+        return 5000;
+    if (cle == QLatin1String("SI"))
+        return 10000;
+    if (cle == QLatin1String("SN"))
+        return 30000;
+    if (cle == QLatin1String("SE"))
+        return 50000;
     return 0;
 }
 
 int bloc(const QString& cle)
 {
-    if (cle == QLatin1String("NI")) return 0;
-    if (cle == QLatin1String("NN")) return 1;
-    if (cle == QLatin1String("NE")) return 2;
-    if (cle == QLatin1String("SI")) return 3;
-    if (cle == QLatin1String("SN")) return 4;
-    if (cle == QLatin1String("SE")) return 5;
+    if (cle == QLatin1String("NI"))
+        return 0;
+    if (cle == QLatin1String("NN"))
+        return 1;
+    if (cle == QLatin1String("NE"))
+        return 2;
+    if (cle == QLatin1String("SI"))
+        return 3;
+    if (cle == QLatin1String("SN"))
+        return 4;
+    if (cle == QLatin1String("SE"))
+        return 5;
     return -1;
 }
 
@@ -219,10 +229,7 @@ qint64 secondes_ecoulees(const QDateTime& debut, const QDateTime& maintenant)
     return seconde(maintenant) - seconde(debut);
 }
 
-QString texte_date_heure(const QDateTime& t)
-{
-    return QLocale::c().toString(t, format_date_heure());
-}
+QString texte_date_heure(const QDateTime& t) { return QLocale::c().toString(t, format_date_heure()); }
 
 QDateTime lire_date_heure(const QString& texte)
 {

@@ -19,7 +19,10 @@ struct Jugement {
     std::array<QString, 6> label8;
     // The result pegs in the order they are drawn: all black ones first, then the white ones,
     // each with the proposition position it is about.
-    struct Marque { bool noir; std::int16_t position; };
+    struct Marque {
+        bool noir;
+        std::int16_t position;
+    };
     std::array<Marque, 5> marques{};
     int nb_marques = 0;
     int noirs = 0;
@@ -31,8 +34,7 @@ Jugement juger(const QString& proposition, const QString& secret, int n);
 
 // The draw of a secret: one number in [0, 1) per position from tirer() (re-seeding is the
 // caller's business, done inside tirer). mode_jeu is "debutant", "expert" or "top".
-QString tirer_combinaison(int nb_pions, int nb_couleurs, const QString& mode_jeu,
-                          const std::function<float()>& tirer);
+QString tirer_combinaison(int nb_pions, int nb_couleurs, const QString& mode_jeu, const std::function<float()>& tirer);
 // The letter of a draw value 1..8 ("" outside 1..8); 0 is decided by the caller's Z counter.
 QString lettre_valeur(int v);
 

@@ -34,6 +34,7 @@ public:
             loop_->quit();
         return false;
     }
+
 private:
     QEventLoop* loop_;
 };

@@ -26,8 +26,7 @@ inline const QString titre_application = QStringLiteral("Chromalis");
 
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = titre_application);
 // Returns "" when cancelled.
-QString InputBox(const QString& prompt, const QString& title = titre_application,
-                 const QString& defaut = QString());
+QString InputBox(const QString& prompt, const QString& title = titre_application, const QString& defaut = QString());
 void Beep();
 // Shows the window modally and returns once it is hidden or destroyed.
 void ShowModal(QWidget* window);

@@ -43,7 +43,8 @@ QByteArray nomGarde()
     const QString dossier = QFileInfo(cheminVerrou()).absolutePath();
     const QString canonique = QFileInfo(dossier).canonicalFilePath();
     return "chromalis-" + QByteArray::number(getuid()) + '-'
-        + QCryptographicHash::hash(QFile::encodeName(canonique.isEmpty() ? dossier : canonique), QCryptographicHash::Sha1)
+        + QCryptographicHash::hash(QFile::encodeName(canonique.isEmpty() ? dossier : canonique),
+                                   QCryptographicHash::Sha1)
               .toHex()
               .left(24);
 }

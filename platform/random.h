@@ -16,6 +16,7 @@ class Generateur {
 public:
     void melanger(float graine);
     float suivant();
+
 private:
     std::uint64_t etat_ = 0x9E3779B97F4A7C15ull;
 };

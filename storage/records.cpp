@@ -4,8 +4,8 @@
 
 namespace storage {
 
-QString construire_record(std::int32_t points, const QString& nom, std::int32_t coups,
-                          const QString& temps, const QString& date)
+QString construire_record(std::int32_t points, const QString& nom, std::int32_t coups, const QString& temps,
+                          const QString& date)
 {
     const QString sep(separateur_champs);
     return QString::number(points) + sep + nom + sep + QString::number(coups) + sep + temps + sep + date + sep;
@@ -56,8 +56,7 @@ double points_record(const QString& donnee)
 
 bool caractere_nom_accepte(QChar c) { return c != separateur_champs; }
 
-int inserer_record(const QString& application, const QString& section, const QString& record,
-                   double points)
+int inserer_record(const QString& application, const QString& section, const QString& record, double points)
 {
     int place = 1;
     for (; place <= places_par_table; ++place) {

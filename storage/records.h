@@ -9,9 +9,8 @@
 namespace storage {
 
 // The six tables, in the order they are created and reset.
-inline const std::array<QString, 6> cles_tables{
-    QStringLiteral("NI"), QStringLiteral("NN"), QStringLiteral("NE"),
-    QStringLiteral("SI"), QStringLiteral("SN"), QStringLiteral("SE")};
+inline const std::array<QString, 6> cles_tables{QStringLiteral("NI"), QStringLiteral("NN"), QStringLiteral("NE"),
+                                                QStringLiteral("SI"), QStringLiteral("SN"), QStringLiteral("SE")};
 
 // The name a fresh record bears until the player types one.
 inline const QString nom_attente = QStringLiteral("votre nom ?");
@@ -20,8 +19,8 @@ inline constexpr QChar separateur_champs = u';';
 inline constexpr int places_par_table = 10;
 
 // The record of one place.
-QString construire_record(std::int32_t points, const QString& nom, std::int32_t coups,
-                          const QString& temps, const QString& date);
+QString construire_record(std::int32_t points, const QString& nom, std::int32_t coups, const QString& temps,
+                          const QString& date);
 // The date field: dd/mm/yyyy.
 QString texte_date(const QDate& jour);
 
@@ -38,7 +37,6 @@ bool caractere_nom_accepte(QChar c);
 // Ranks a record of the given points into the table: ties go above the older result, place 10
 // falls off. Returns the place written (1 to 10), or 11 when the table kept its ten better results.
 // Store failures raise ErreurStockage and leave the table as it was.
-int inserer_record(const QString& application, const QString& section, const QString& record,
-                   double points);
+int inserer_record(const QString& application, const QString& section, const QString& record, double points);
 
 } // namespace storage

@@ -47,7 +47,8 @@ struct Empreinte {
     bool operator==(const Empreinte& e) const
     {
         return disque == e.disque && inode == e.inode && taille == e.taille && modifie.tv_sec == e.modifie.tv_sec
-            && modifie.tv_nsec == e.modifie.tv_nsec && change.tv_sec == e.change.tv_sec && change.tv_nsec == e.change.tv_nsec;
+            && modifie.tv_nsec == e.modifie.tv_nsec && change.tv_sec == e.change.tv_sec
+            && change.tv_nsec == e.change.tv_nsec;
     }
 };
 
@@ -91,9 +92,9 @@ QStringView sansBlancs(QStringView s)
 int chiffre(QChar c, int base)
 {
     const int v = c.unicode() >= u'0' && c.unicode() <= u'9' ? c.unicode() - u'0'
-        : c.unicode() >= u'a' && c.unicode() <= u'f'        ? c.unicode() - u'a' + 10
-        : c.unicode() >= u'A' && c.unicode() <= u'F'        ? c.unicode() - u'A' + 10
-                                                            : 99;
+        : c.unicode() >= u'a' && c.unicode() <= u'f'         ? c.unicode() - u'a' + 10
+        : c.unicode() >= u'A' && c.unicode() <= u'F'         ? c.unicode() - u'A' + 10
+                                                             : 99;
     return v < base ? v : -1;
 }
 
@@ -253,7 +254,10 @@ void poser(Section& x, const QString& cle, const QString& valeur)
     x.valeurs.append({cle, valeur});
 }
 
-void poser(Magasin& m, const QString& nom, const QString& cle, const QString& valeur) { poser(section(m, nom), cle, valeur); }
+void poser(Magasin& m, const QString& nom, const QString& cle, const QString& valeur)
+{
+    poser(section(m, nom), cle, valeur);
+}
 
 const QString* trouver(const Magasin& m, const QString& section, const QString& cle)
 {
@@ -349,12 +353,14 @@ void nettoyer()
     const QFileInfo cible(etat.cible);
     const QString prefixe = prefixeTemporaire(etat.cible);
     QDir dossier = cible.absoluteDir();
-    const QStringList restes = dossier.entryList({prefixe + QString(longueur_suffixe, u'?')}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList restes = dossier.entryList({prefixe + QString(longueur_suffixe, u'?')},
+                                                 QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& nom : restes) {
         const QStringView suffixe = QStringView(nom).sliced(prefixe.size());
         struct stat st;
         const QByteArray chemin = QFile::encodeName(dossier.filePath(nom));
-        if (std::all_of(suffixe.begin(), suffixe.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; })
+        if (std::all_of(suffixe.begin(), suffixe.end(),
+                        [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; })
             && lstat(chemin, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid())
             unlink(chemin);
     }
@@ -400,8 +406,9 @@ void mettreDeCote(bool partiel)
                        errno);
     etat.cible = etat.chemin;
     etat.avis += etatFichier + QStringLiteral(". Il est gardé tel quel sous le nom :\n") + copie + QLatin1Char('\n')
-        + (partiel ? QStringLiteral("Les scores qui ont pu y être lus sont repris ; les autres restent dans cette copie.")
-                   : QStringLiteral("Les tableaux de scores repartent à vide."));
+        + (partiel
+               ? QStringLiteral("Les scores qui ont pu y être lus sont repris ; les autres restent dans cette copie.")
+               : QStringLiteral("Les tableaux de scores repartent à vide."));
 }
 
 void ecrire(Magasin nouveau);
@@ -419,8 +426,8 @@ void charger()
     if (lstat(nom, &st) != 0) {
         // Nothing there is a first run; a folder we may not even look into cannot be written either.
         if (errno != ENOENT)
-            bloquer(QStringLiteral("Le dossier des scores ne peut pas être lu (") + raisonSysteme(errno) + QStringLiteral(") :\n")
-                        + QFileInfo(etat.chemin).absolutePath(),
+            bloquer(QStringLiteral("Le dossier des scores ne peut pas être lu (") + raisonSysteme(errno)
+                        + QStringLiteral(") :\n") + QFileInfo(etat.chemin).absolutePath(),
                     errno);
         else
             nettoyer(); // a kill during the very first write
@@ -468,7 +475,8 @@ void charger()
     close(fd);
     // A folder is not a file the game wrote: it stays where it is, and nothing is stored.
     if (dossier)
-        return bloquer(QStringLiteral("Un dossier se trouve à la place du fichier des scores :\n") + etat.chemin, EISDIR);
+        return bloquer(QStringLiteral("Un dossier se trouve à la place du fichier des scores :\n") + etat.chemin,
+                       EISDIR);
     Magasin lu;
     if (lisible) {
         if (octets.startsWith("\xEF\xBB\xBF"))
@@ -582,19 +590,13 @@ QString raisonSysteme(int code)
 {
     switch (code) {
     case EACCES:
-    case EPERM:
-        return QStringLiteral("accès refusé");
-    case EROFS:
-        return QStringLiteral("disque en lecture seule");
+    case EPERM: return QStringLiteral("accès refusé");
+    case EROFS: return QStringLiteral("disque en lecture seule");
     case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("disque plein");
-    case EIO:
-        return QStringLiteral("erreur de lecture du disque");
-    case ENOTDIR:
-        return QStringLiteral("un fichier se trouve à la place d'un dossier");
-    default:
-        return QStringLiteral("erreur système ") + QString::number(code);
+    case EDQUOT: return QStringLiteral("disque plein");
+    case EIO: return QStringLiteral("erreur de lecture du disque");
+    case ENOTDIR: return QStringLiteral("un fichier se trouve à la place d'un dossier");
+    default: return QStringLiteral("erreur système ") + QString::number(code);
     }
 }
 

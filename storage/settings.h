@@ -13,11 +13,17 @@ namespace storage {
 // the system said (errno of the call that failed; 0: nothing to tell).
 class ErreurStockage : public std::runtime_error {
 public:
-    ErreurStockage(int numero, const QString& description, int systeme = 0)
-        : std::runtime_error(description.toStdString()), numero_(numero), description_(description), systeme_(systeme) {}
+    ErreurStockage(int numero, const QString& description, int systeme = 0) :
+        std::runtime_error(description.toStdString()),
+        numero_(numero),
+        description_(description),
+        systeme_(systeme)
+    {
+    }
     int numero() const { return numero_; }
     QString description() const { return description_; }
     int systeme() const { return systeme_; }
+
 private:
     int numero_;
     QString description_;

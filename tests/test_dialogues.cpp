@@ -8,17 +8,31 @@
 using namespace Chromalis;
 
 // Scores: actions separated by spaces (see jouer()), then the whole state they leave (see etat()).
-struct Pas { QString actions, etat; };
+struct Pas {
+    QString actions, etat;
+};
 // The table key the window opens on; the place of a new entry (0: none).
-struct Scenario { QString cle; int place; QList<Pas> pas; };
+struct Scenario {
+    QString cle;
+    int place;
+    QList<Pas> pas;
+};
 // Games window: actions, one word each: =answer (to the next input box), clicN / doubleN (list entry N),
 // tapeTEXT (over the number box's text), Entrée / pavé / Échap (in the box), Chercher, ChercherNom,
 // Modifier. Then the selection shown (see vu()) and every dialog.
-struct Cas { QString actions, vu; QStringList journal; };
+struct Cas {
+    QString actions, vu;
+    QStringList journal;
+};
 // The solution access during a game: its type (0 Normal, 1 Super); the password, then OK, Annuler or
 // Enter; the code answered to a key in the revealed field; every dialog; what the board reveals (see
 // revele()); the field after "OOVRJ" is typed ("": locked).
-struct Acces { int jeu; QString mot, fin, code; QStringList journal; QString revele, champ; };
+struct Acces {
+    int jeu;
+    QString mot, fin, code;
+    QStringList journal;
+    QString revele, champ;
+};
 Q_DECLARE_METATYPE(Scenario)
 Q_DECLARE_METATYPE(Cas)
 Q_DECLARE_METATYPE(Acces)
@@ -27,7 +41,10 @@ namespace {
 const QString app = QStringLiteral("Chromalis");
 // Tables as stored before each test: so many records per table, named after it.
 const QMap<QString, int> remplies{{"NI", 10}, {"NN", 1}, {"SN", 3}, {"SE", 2}};
-QString record(const QString& t, int k) { return QStringLiteral("%1;%2%3;4;00h01mn00s;01/01/2026;").arg(1000 - k).arg(t).arg(k); }
+QString record(const QString& t, int k)
+{
+    return QStringLiteral("%1;%2%3;4;00h01mn00s;01/01/2026;").arg(1000 - k).arg(t).arg(k);
+}
 // The store, table by table, ten records each.
 QMap<QString, QStringList> magasin()
 {
@@ -45,11 +62,22 @@ bool bloquer(bool oui)
     return oui ? QFile::rename(f, f + ".garde") && QDir().mkpath(f) : QDir().rmdir(f) && QFile::rename(f + ".garde", f);
 }
 QString info(const QString& titre, const QString& texte) { return "MsgBox|" + titre + u'|' + texte; }
-QString modif(const QString& avant) { return "InputBox|Modification de la combinaison|Entrez la nouvelle valeur de la combinaison:|" + avant; }
+QString modif(const QString& avant)
+{
+    return "InputBox|Modification de la combinaison|Entrez la nouvelle valeur de la combinaison:|" + avant;
+}
 QString regle(const QString& cle, const QString& lettres)
-{ return info("Combinaison non valide", "Une combinaison des parties " + cle + " compte " + lettres + ".\nLa combinaison n'a pas été modifiée."); }
+{
+    return info("Combinaison non valide",
+                "Une combinaison des parties " + cle + " compte " + lettres
+                    + ".\nLa combinaison n'a pas été modifiée.");
+}
 QString doublon(const QString& nom, int a, int b)
-{ return info("Erreur...", QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %2 ---> %3").arg(nom).arg(a).arg(b)); }
+{
+    return info(
+        "Erreur...",
+        QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %2 ---> %3").arg(nom).arg(a).arg(b));
+}
 } // namespace
 
 class TestDialogues : public QObject {
@@ -67,8 +95,11 @@ class TestDialogues : public QObject {
     void jouer(const QString& actions)
     {
         QLineEdit* nom = s->ligne(qMax<int>(i, 1))->at(1);
-        const QMap<QString, QAbstractButton*> boutons{{"Normal", s->optNormal}, {"Super", s->optSuper}, {"VOIR", s->cmdVoir},
-                                                      {"Valider", s->cmdValider}, {"Fermer", s->cmdFermer}};
+        const QMap<QString, QAbstractButton*> boutons{{"Normal", s->optNormal},
+                                                      {"Super", s->optSuper},
+                                                      {"VOIR", s->cmdVoir},
+                                                      {"Valider", s->cmdValider},
+                                                      {"Fermer", s->cmdFermer}};
         const QMap<QString, Qt::Key> touches{{"Entrée", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"F1", Qt::Key_F1}};
         for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
             const QString texte = a.section(u':', 1).replace(u'_', u' ');
@@ -78,7 +109,8 @@ class TestDialogues : public QObject {
                 QTest::keyClick(nom, touches[a]);
             else if (a == "Tab" || a.startsWith("A-") || a.startsWith("frappe:"))
                 for (QChar c : a == "Tab" ? QStringLiteral("\t") : a.startsWith("A-") ? a.right(1) : texte)
-                    QTest::keyClick(s->windowHandle(), c.toLatin1(), a.startsWith("A-") ? Qt::AltModifier : Qt::NoModifier);
+                    QTest::keyClick(s->windowHandle(), c.toLatin1(),
+                                    a.startsWith("A-") ? Qt::AltModifier : Qt::NoModifier);
             else if (a.size() == 1) // the mode by the keys of the list, from its top
                 for (int k = -1; k < QStringLiteral("INE").indexOf(a); ++k)
                     QTest::keyClick(s->cboMode, k < 0 ? Qt::Key_Home : Qt::Key_Down);
@@ -102,7 +134,9 @@ class TestDialogues : public QObject {
         for (int r = 1; r <= 10; ++r) {
             QString l;
             for (QLineEdit* b : *s->ligne(r))
-                l += (b->isReadOnly() ? b->text() : storage::decouper_record(magasin[lettre_jeu + lettre_mode][r - 1])[1]) + u';';
+                l += (b->isReadOnly() ? b->text()
+                                      : storage::decouper_record(magasin[lettre_jeu + lettre_mode][r - 1])[1])
+                    + u';';
             lignes << (l == ";;;;;" ? QString() : l);
         }
         for (const QString& t : storage::cles_tables)
@@ -123,7 +157,8 @@ class TestDialogues : public QObject {
             e = s->lblJeu->text() + u' ' + s->lblMode->text() + u' ' + table(apres);
             e += saisie ? " saisie " + s->cmdValider->text() : " vue";
             // The lowest commands within the frame and the window, unless name entry shortened it over them.
-            const bool commandes = s->Frame2->rect().contains(s->cmdFermer->geometry()) && s->rect().contains(s->lblAide->geometry());
+            const bool commandes = s->Frame2->rect().contains(s->cmdFermer->geometry())
+                && s->rect().contains(s->lblAide->geometry());
             e += commandes == saisie ? " mal disposée" : "";
             // Boxes not read only or not in the system's colours: the name box of the new entry's row alone.
             QStringList marquees;
@@ -132,13 +167,17 @@ class TestDialogues : public QObject {
                     const QPalette p = b->palette(), systeme = QApplication::palette(b);
                     if (!b->isReadOnly() || p.color(QPalette::Base) != systeme.color(QPalette::Base)
                         || p.color(QPalette::Text) != systeme.color(QPalette::Text))
-                        marquees << QString::number(r) + (b == s->ligne(r)->at(1) && b->y() == s->cmdValider->y() ? "" : "?");
+                        marquees << QString::number(r)
+                                + (b == s->ligne(r)->at(1) && b->y() == s->cmdValider->y() ? "" : "?");
                 }
             e += marquees == QStringList(saisie, s->cmdValider->text()) ? "" : " marquées " + marquees.join(u',');
             e += saisie ? " «" + s->ligne(i)->at(1)->text() + u'»' : "";
             e += s->cmdRAZ[0]->isEnabled() ? " RAZ" : "";
             QWidget* focus = s->focusWidget();
-            e += focus == s->cmdVoir ? " ↑VOIR" : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom" : focus == s->cmdValider ? " ↑Valider" : "";
+            e += focus == s->cmdVoir                        ? " ↑VOIR"
+                : focus == s->ligne(qMax<int>(i, 1))->at(1) ? " ↑nom"
+                : focus == s->cmdValider                    ? " ↑Valider"
+                                                            : "";
         }
         e += dans_scores && !e.contains(" saisie") ? " (saisie)" : "";
         for (const QString& t : storage::cles_tables) {
@@ -146,7 +185,8 @@ class TestDialogues : public QObject {
                 e += " -" + t;
             else
                 for (int k = 0; k < 10; ++k)
-                    e += apres[t][k] == avant[t][k] ? "" : QStringLiteral(" %1%2=%3").arg(t).arg(k + 1).arg(apres[t][k]);
+                    e += apres[t][k] == avant[t][k] ? ""
+                                                    : QStringLiteral(" %1%2=%3").arg(t).arg(k + 1).arg(apres[t][k]);
         }
         for (const support::Appel& a : env->appels) {
             QString texte = a.genre == "Beep" ? "bip" : a.titre + u'|' + QString::number(a.style) + u'|' + a.texte;
@@ -173,8 +213,10 @@ class TestDialogues : public QObject {
     {
         const int k = p->lstParties->currentRow();
         const QString texte = k < 0 ? QString() : p->lstParties->item(k)->text();
-        return QStringLiteral("%1 %2 %3 %4 %5").arg(k).arg(p->windowTitle(), p->txtNumPartie->text(), p->Label5->text(),
-                                                         k < 0 || parties[k + 1] == texte ? texte : QStringLiteral("≠ table"));
+        return QStringLiteral("%1 %2 %3 %4 %5")
+            .arg(k)
+            .arg(p->windowTitle(), p->txtNumPartie->text(), p->Label5->text(),
+                 k < 0 || parties[k + 1] == texte ? texte : QStringLiteral("≠ table"));
     }
     // Per hole 1 for the right-place cell and 2 for the other; then the solution, the field, the games window.
     QString revele() const
@@ -199,7 +241,8 @@ class TestDialogues : public QObject {
         (p = instance<frmParties>())->show();
         QVERIFY(QTest::qWaitForWindowExposed(p));
         // Beside the board, on the screen.
-        QVERIFY(!p->frameGeometry().intersects(f->frameGeometry()) && p->screen()->availableGeometry().contains(p->frameGeometry()));
+        QVERIFY(!p->frameGeometry().intersects(f->frameGeometry())
+                && p->screen()->availableGeometry().contains(p->frameGeometry()));
     }
 
 private slots:
@@ -222,37 +265,51 @@ private slots:
     {
         QTest::addColumn<Scenario>("sc");
         const QString confirmer = QStringLiteral("\nAppuyez sur OUI pour confirmer ce choix.");
-        messages = {{"Donnée manquante|64|Entrez votre nom en ligne 3 SVP.", "[nom?]"},
-                    {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné."
-                     + confirmer, "[RAZ?]"},
-                    {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes."
-                     + confirmer, "[TOUT?]"},
-                    {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
-        QTest::newRow("Super Expert, puis les autres tables") << Scenario{"SE", 0, {
-            {"", "SUPER EXPERT SE vue RAZ"},
-            {"N Entrée", "SUPER NORMAL SN vue RAZ"}, // Enter presses VOIR
-            {"Normal E VOIR", "NORMAL EXPERT vide vue ↑VOIR"},
-            {"I VOIR", "NORMAL INITIATION NI vue RAZ ↑VOIR"}, // ten rows
-            {"Fermer", "fermée"}}};
-        // A name typed at once replaces the placeholder, also after a refusal; the commands cut off take no Tab, no Alt.
-        QTest::newRow("nom refusé puis donné") << Scenario{"NN", 3, {
-            {"", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom"},
-            {"Tab Tab A-R A-F A-V", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom"},
-            {"tape: Entrée", "NORMAL NORMAL NN saisie 3 «» ↑nom [nom?]"},
-            {"tape:votre_nom_? Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
-            {"frappe:Anne Entrée", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
-        QTest::newRow("point-virgule refusé, dixième") << Scenario{"NN", 10, {{"tape:Jean;Paul; Valider",
-            "NORMAL NORMAL NN vue RAZ ↑VOIR NN10=9000;JeanPaul;6;00h02mn40s;14/03/2003; bip bip"}}};
-        QTest::newRow("écriture impossible") << Scenario{"NN", 1, {
-            {"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» ↑Valider [erreur 75]"},
-            {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
-        QTest::newRow("remises à zéro") << Scenario{"NN", 0, {
-            {"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
-            {"bloque TOUT+ débloque", "NORMAL NORMAL NN vue RAZ [TOUT?] [erreur 75]"}, // shown as still stored
-            {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
-            {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
+        messages = {
+            {"Donnée manquante|64|Entrez votre nom en ligne 3 SVP.", "[nom?]"},
+            {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné." + confirmer,
+             "[RAZ?]"},
+            {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes." + confirmer,
+             "[TOUT?]"},
+            {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
+        QTest::newRow("Super Expert, puis les autres tables")
+            << Scenario{"SE",
+                        0,
+                        {{"", "SUPER EXPERT SE vue RAZ"},
+                         {"N Entrée", "SUPER NORMAL SN vue RAZ"}, // Enter presses VOIR
+                         {"Normal E VOIR", "NORMAL EXPERT vide vue ↑VOIR"},
+                         {"I VOIR", "NORMAL INITIATION NI vue RAZ ↑VOIR"}, // ten rows
+                         {"Fermer", "fermée"}}};
+        // A name typed at once replaces the placeholder, also after a refusal; the commands cut off take no Tab, no
+        // Alt.
+        QTest::newRow("nom refusé puis donné") << Scenario{
+            "NN",
+            3,
+            {{"", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom"},
+             {"Tab Tab A-R A-F A-V", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom"},
+             {"tape: Entrée", "NORMAL NORMAL NN saisie 3 «» ↑nom [nom?]"},
+             {"tape:votre_nom_? Valider", "NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom [nom?]"},
+             {"frappe:Anne Entrée", "NORMAL NORMAL NN vue RAZ ↑VOIR NN3=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
+        QTest::newRow("point-virgule refusé, dixième")
+            << Scenario{"NN",
+                        10,
+                        {{"tape:Jean;Paul; Valider",
+                          "NORMAL NORMAL NN vue RAZ ↑VOIR NN10=9000;JeanPaul;6;00h02mn40s;14/03/2003; bip bip"}}};
+        QTest::newRow("écriture impossible")
+            << Scenario{"NN",
+                        1,
+                        {{"bloque tape:Anne Valider débloque", "NORMAL NORMAL NN saisie 1 «Anne» ↑Valider [erreur 75]"},
+                         {"Valider", "NORMAL NORMAL NN vue RAZ ↑VOIR NN1=9000;Anne;6;00h02mn40s;14/03/2003;"}}};
+        QTest::newRow("remises à zéro") << Scenario{
+            "NN",
+            0,
+            {{"RAZ-", "NORMAL NORMAL NN vue RAZ [RAZ?]"},
+             {"bloque TOUT+ débloque", "NORMAL NORMAL NN vue RAZ [TOUT?] [erreur 75]"}, // shown as still stored
+             {"Super E RAZ+", "NORMAL NORMAL vide vue -SE [RAZ?]"}, // the table chosen, even before VOIR
+             {"TOUT+", "NORMAL NORMAL vide vue -NI -NN -SN [TOUT?]"}}};
         // F1 from the name box opens the help; Esc leaves the placeholder stored, the entry still to be named.
-        QTest::newRow("en saisie, F1 puis Esc") << Scenario{"NN", 1, {{"tape:Anne F1 Esc", "fermée (saisie) ouvert aide"}}};
+        QTest::newRow("en saisie, F1 puis Esc")
+            << Scenario{"NN", 1, {{"tape:Anne F1 Esc", "fermée (saisie) ouvert aide"}}};
     }
     void scores()
     {
@@ -262,7 +319,8 @@ private slots:
                 storage::SaveSetting(app, "NN", QString::number(k), record("NN", k));
             points = 9000;
             num_ligne = 6;
-            ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s", "14/03/2003");
+            ligne_score = storage::construire_record(points, storage::nom_attente, num_ligne, "00h02mn40s",
+                                                     "14/03/2003");
             storage::SaveSetting(app, "NN", QString::number(sc.place), ligne_score);
             instance<frmFIN>()->lblTemps->setText("00h02mn40s");
             i = static_cast<std::int16_t>(sc.place);
@@ -295,7 +353,8 @@ private slots:
         QCOMPARE(p->pos(), place);
         // Every predefined game can be won: the right length, only the colours of its block.
         for (int n = 1; n <= 600; ++n)
-            QVERIFY2(p->lstParties->item(n - 1)->text() == parties[n] && rules::combinaison_du_bloc((n - 1) / 100, parties[n]),
+            QVERIFY2(p->lstParties->item(n - 1)->text() == parties[n]
+                         && rules::combinaison_du_bloc((n - 1) / 100, parties[n]),
                      qPrintable(parties[n]));
     }
 
@@ -307,19 +366,28 @@ private slots:
         const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
         QTest::newRow("Chercher sans numéro") << Cas{"Chercher", rien, {info("Erreur de saisie", "Entrez un chiffre")}};
         QTest::newRow("Chercher 049") << Cas{"tape049 Chercher", "48 Combi No: 49 49 NI49 ROVR", {}};
-        QTest::newRow("Entrée 601") << Cas{"tape601 Entrée", "-1 Combi No: / 601 ? ",
-            {info("Erreur", "Entrez un numéro entre 1 et 600")}};
+        QTest::newRow("Entrée 601") << Cas{
+            "tape601 Entrée", "-1 Combi No: / 601 ? ", {info("Erreur", "Entrez un numéro entre 1 et 600")}};
         QTest::newRow("pavé 600") << Cas{"tape600 pavé", "599 Combi No: 600 600 SE100 VNJRV", {}};
         QTest::newRow("Échap ne cherche pas") << Cas{"tape42 Échap", "-1 Combi No: / 42 ? ", {}};
-        QTest::newRow("nom en minuscules, premier de deux") << Cas{"=jobv ChercherNom", "16 Combi No: 17 17 NI17 JOBV", 
-            {qn, info("combinaison trouvée", "Cette combinaison a été trouvée:\n\nCombinaison: JOBV\nNo: 17\nPartie: NI17")}};
-        QTest::newRow("nom absent") << Cas{"=rrrr ChercherNom", rien, {qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}};
+        QTest::newRow("nom en minuscules, premier de deux")
+            << Cas{"=jobv ChercherNom",
+                   "16 Combi No: 17 17 NI17 JOBV",
+                   {qn,
+                    info("combinaison trouvée",
+                         "Cette combinaison a été trouvée:\n\nCombinaison: JOBV\nNo: 17\nPartie: NI17")}};
+        QTest::newRow("nom absent") << Cas{
+            "=rrrr ChercherNom", rien, {qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}};
         QTest::newRow("nom annulé") << Cas{"ChercherNom", rien, {qn}};
         QTest::newRow("Modifier annulé") << Cas{"clic1 Modifier", "0 Combi No: 1 1 NI1 RORB", {modif("RORB")}};
         QTest::newRow("NI minuscules") << Cas{"clic1 =rrrr Modifier", "0 Combi No: 1 1 NI1 RRRR", {modif("RORB")}};
-        QTest::newRow("NE noir, double clic") << Cas{"=RRRN double300", "299 Combi No: 300 300 NE100 RRVB",
-            {modif("RRVB"), regle("NE", "4 lettres parmi R - B - V - J - O - I, ou Z pour une place vide")}};
-        QTest::newRow("SI avec Z") << Cas{"clic301 =NXNXZ Modifier", "300 Combi No: 301 301 SI1 VROIO",
+        QTest::newRow("NE noir, double clic")
+            << Cas{"=RRRN double300",
+                   "299 Combi No: 300 300 NE100 RRVB",
+                   {modif("RRVB"), regle("NE", "4 lettres parmi R - B - V - J - O - I, ou Z pour une place vide")}};
+        QTest::newRow("SI avec Z") << Cas{
+            "clic301 =NXNXZ Modifier",
+            "300 Combi No: 301 301 SI1 VROIO",
             {modif("VROIO"), regle("SI", "5 lettres parmi R - B - V - J - O - I - N - X")}};
         QTest::newRow("signes autour des chiffres") << Cas{"tape/:", rien, {q, chiffre, q, chiffre}};
     }
@@ -340,7 +408,10 @@ private slots:
             else if (a == "Entrée" || a == "pavé")
                 QTest::keyClick(no, a == "pavé" ? Qt::Key_Enter : Qt::Key_Return);
             else
-                QTest::mouseClick(a == "Chercher" ? p->cmdChercher : a == "ChercherNom" ? p->cmdChercherNom : p->cmdModifier, Qt::LeftButton);
+                QTest::mouseClick(a == "Chercher"          ? p->cmdChercher
+                                      : a == "ChercherNom" ? p->cmdChercherNom
+                                                           : p->cmdModifier,
+                                  Qt::LeftButton);
         }
         QCOMPARE(vu(), c.vu);
         QCOMPARE(journal(), c.journal);
@@ -360,18 +431,23 @@ private slots:
         parties[101] = parties[1];
         parties[600] = parties[501];
         QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
-        QCOMPARE(journal().mid(1), QStringList({doublon("1", 1, 2), doublon("501", 501, 600),
-                                                info(fin, "2 combinaisons identiques ont été trouvées.")}));
+        QCOMPARE(journal().mid(1),
+                 QStringList({doublon("1", 1, 2), doublon("501", 501, 600),
+                              info(fin, "2 combinaisons identiques ont été trouvées.")}));
     }
 
     void acces_data()
     {
         QTest::addColumn<Acces>("c");
         const QString m = QStringLiteral("ShowModal|Mot de passe|frmPasse"), ferme = QStringLiteral("00000---");
-        const QString q = QStringLiteral("InputBox|C'est pas beau|de vouloir tricher comme ça. Ca serait trop facile de pouvoir "
-                                         "changer le résultat à sa guise. Etes-vous bien la seule personne habilité à pouvoir le faire? Oui.. alors, entrez le bon mot de passe:");
-        QTest::newRow("vide") << Acces{1, "", "&OK", "", {m, "MsgBox|Donnée manquante|Vous n'avez saisi aucun mot de passe."}, ferme, ""};
-        QTest::newRow("casse") << Acces{1, "k417", "Entrée", "", {m, "MsgBox|Désolé|Mot de passe non valide."}, ferme, ""};
+        const QString q = QStringLiteral(
+            "InputBox|C'est pas beau|de vouloir tricher comme ça. Ca serait trop facile de pouvoir "
+            "changer le résultat à sa guise. Etes-vous bien la seule personne habilité à pouvoir le faire? Oui.. "
+            "alors, entrez le bon mot de passe:");
+        QTest::newRow("vide") << Acces{
+            1, "", "&OK", "", {m, "MsgBox|Donnée manquante|Vous n'avez saisi aucun mot de passe."}, ferme, ""};
+        QTest::newRow("casse") << Acces{1,     "k417", "Entrée", "", {m, "MsgBox|Désolé|Mot de passe non valide."},
+                                        ferme, ""};
         QTest::newRow("Annuler") << Acces{1, "K417", "&Annuler", "", {m}, ferme, ""};
         QTest::newRow("Normal, code juste") << Acces{0, "K417", "&OK", "QF7W", {m, q}, "33330SCP", "OOVR"};
     }

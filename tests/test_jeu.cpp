@@ -23,7 +23,7 @@ class TestJeu : public QObject {
     // The end dialog as it was shown: title, text, time, moves, points, enabled buttons, focus.
     QStringList vues;
     // What the player presses in the end dialog, in turn; Non ends it, after Scores when a name is awaited.
-    QList<QPushButton* frmFIN::*> reponses;
+    QList<QPushButton * frmFIN::*> reponses;
 
 private slots:
     void init()
@@ -43,16 +43,25 @@ private slots:
             QString solution;
             for (int k = 1; k <= nb_pions; ++k)
                 solution += fin->imgSolution[k]->Picture() == f->Image1->Picture() ? QStringLiteral("Z")
-                    : fin->imgSolution[k]->Picture().isEmpty() ? QStringLiteral("?")
-                                                                : QStringLiteral("*");
+                    : fin->imgSolution[k]->Picture().isEmpty()                     ? QStringLiteral("?")
+                                                                                   : QStringLiteral("*");
             // The title bar's picture: a cup for a win, a cross for a loss.
             const auto icone = [fin](const char* nom) {
-                return fin->windowIcon().pixmap(16).toImage() == artwork::icone(artwork::chemin(nom)).pixmap(16).toImage();
+                return fin->windowIcon().pixmap(16).toImage()
+                    == artwork::icone(artwork::chemin(nom)).pixmap(16).toImage();
             };
-            vues << QStringList{fin->windowTitle() + (icone("won") ? " won" : icone("lost") ? " lost" : ""), fin->lblTexte->text(),
+            vues << QStringList{fin->windowTitle()
+                                    + (icone("won")        ? " won"
+                                           : icone("lost") ? " lost"
+                                                           : ""),
+                                fin->lblTexte->text(),
                                 fin->fraTemps->isVisibleTo(fin) ? fin->lblTemps->text() : QStringLiteral("-"),
-                                fin->lblCoups->text(), fin->lblpoints->text(), boutons,
-                                focus == fin->cmdOUI ? QStringLiteral("oui") : focus == fin->cmdScores ? QStringLiteral("scores") : QString(),
+                                fin->lblCoups->text(),
+                                fin->lblpoints->text(),
+                                boutons,
+                                focus == fin->cmdOUI          ? QStringLiteral("oui")
+                                    : focus == fin->cmdScores ? QStringLiteral("scores")
+                                                              : QString(),
                                 solution}
                         .join(u'|');
             if (reponses.isEmpty() && !fin->cmdNON->isEnabled())
@@ -78,41 +87,58 @@ private slots:
         const QString trouve = QStringLiteral("BRAVO won|Vous avez trouver la bonne combinaison des couleurs.");
         const QString gagne = trouve + QStringLiteral(" Par contre, vous ne figurez pas dans les high-scores.");
         const QString classe = trouve + QStringLiteral(" De plus, vous figurez dans les high-scores.");
-        const QString perdu = QStringLiteral("PERDU lost|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|ON-|oui|");
+        const QString perdu = QStringLiteral(
+            "PERDU lost|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|ON-|oui|");
         QTest::newRow("initiation: chaque marque à sa place")
-            << "Normal I" << "RBVJ" << QStringList{"JBOR", "RBVJ"} << QStringList{"BN.B", "NNNN"} << 30
-            << classe + "|00h00mn30s|2|7700|--S|scores|****" << "";
+            << "Normal I"
+            << "RBVJ" << QStringList{"JBOR", "RBVJ"} << QStringList{"BN.B", "NNNN"} << 30
+            << classe + "|00h00mn30s|2|7700|--S|scores|****"
+            << "";
         QTest::newRow("normal: noirs d'abord, une couleur ne sert qu'une fois")
-            << "Normal N" << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "RBJJ", "...."}
-            << QStringList{"BB..", "NN..", "NBB.", "NB..", "...."}
-            << 0 << "" << "";
+            << "Normal N"
+            << "RRBV" << QStringList{"JBOR", "RRRR", "BRRR", "RBJJ", "...."}
+            << QStringList{"BB..", "NN..", "NBB.", "NB..", "...."} << 0 << ""
+            << "";
         QTest::newRow("première rangée avant le premier top du chrono")
-            << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0
-            << classe + "|00h00mn00s|1|9000|--S|scores|****" << "";
+            << "Normal I"
+            << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0
+            << classe + "|00h00mn00s|1|9000|--S|scores|****"
+            << "";
         QTest::newRow("expert: le trou vide fait partie de la réponse")
-            << "Normal E" << "RZBZ" << QStringList{"RRBB", "R.B."} << QStringList{"NN..", "NNNN"} << 125
-            << classe + "|00h02mn05s|2|38750|--S|scores|*Z*Z" << "";
+            << "Normal E"
+            << "RZBZ" << QStringList{"RRBB", "R.B."} << QStringList{"NN..", "NNNN"} << 125
+            << classe + "|00h02mn05s|2|38750|--S|scores|*Z*Z"
+            << "";
         QTest::newRow("super expert, troisième rangée")
-            << "Super E" << "RBVJO" << QStringList{"IIIII", "NNNNN", "RBVJO"} << QStringList{".....", ".....", "NNNNN"} << 125
-            << classe + "|00h02mn05s|3|448750|--S|scores|*****" << "";
+            << "Super E"
+            << "RBVJO" << QStringList{"IIIII", "NNNNN", "RBVJO"} << QStringList{".....", ".....", "NNNNN"} << 125
+            << classe + "|00h02mn05s|3|448750|--S|scores|*****"
+            << "";
         QTest::newRow("neuvième rangée après dix minutes: aucun point")
-            << "Normal E" << "RBVJ" << (QStringList(8, "IIII") << "RBVJ") << (QStringList(8, "....") << "NNNN") << 600
-            << gagne + "|00h10mn00s|9|0|ON-|oui|****" << "";
+            << "Normal E"
+            << "RBVJ" << (QStringList(8, "IIII") << "RBVJ") << (QStringList(8, "....") << "NNNN") << 600
+            << gagne + "|00h10mn00s|9|0|ON-|oui|****"
+            << "";
         QTest::newRow("perdue à la dixième rangée, qui n'est pas marquée")
-            << "Normal N" << "RBVJ" << QStringList(10, "RBJV") << (QStringList(9, "NNBB") << "....") << 0
-            << perdu + "****" << "";
+            << "Normal N"
+            << "RBVJ" << QStringList(10, "RBJV") << (QStringList(9, "NNBB") << "....") << 0 << perdu + "****"
+            << "";
         QTest::newRow("super perdue, solution avec trous vides")
-            << "Super E" << "RZBZN" << QStringList(12, "IIIII") << QStringList(12, ".....") << 0
-            << perdu + "*Z*Z*" << "";
+            << "Super E"
+            << "RZBZN" << QStringList(12, "IIIII") << QStringList(12, ".....") << 0 << perdu + "*Z*Z*"
+            << "";
         const QString dix = QStringList(10, "9000").join(u' ');
-        QTest::newRow("sous les dix meilleurs") << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
-            << gagne + "|00h00mn30s|1|8700|ON-|oui|****" << dix + '>' + dix;
+        QTest::newRow("sous les dix meilleurs") << "Normal I"
+                                                << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 30
+                                                << gagne + "|00h00mn30s|1|8700|ON-|oui|****" << dix + '>' + dix;
         // The store refuses: the result ranks all the same, waits, and is written when the scores are opened.
-        const QString attente = trouve + " De plus, votre score entre dans les high-scores ; il y sera inscrit dès que le fichier "
-                                         "des scores pourra être écrit.|00h00mn00s|1|9000|--S|scores|****";
+        const QString attente = trouve
+            + " De plus, votre score entre dans les high-scores ; il y sera inscrit dès que le fichier "
+              "des scores pourra être écrit.|00h00mn00s|1|9000|--S|scores|****";
         for (const char* panne : {"!Le disque est plein. Libérez de la place sur le disque.",
                                   "!Le dossier est en lecture seule. Rendez-le accessible en écriture."})
-            QTest::newRow(panne + 1) << "Normal I" << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0 << attente << panne;
+            QTest::newRow(panne + 1) << "Normal I"
+                                     << "RBVJ" << QStringList{"RBVJ"} << QStringList{"NNNN"} << 0 << attente << panne;
     }
     void partie()
     {
@@ -131,8 +157,10 @@ private slots:
         if (panne && geteuid() != 0)
             QSKIP("needs root to mount a small tmpfs (CI runs as root)");
         QFile bourre(dossier + "/bourre"); // a byte fills its only page
-        QVERIFY(!panne || (mount("tmpfs", dossier, "tmpfs", plein ? 0 : MS_RDONLY, "size=4k") == 0 && (!plein || (bourre.open(QIODevice::WriteOnly) && bourre.write("z") && bourre.flush()))));
-        auto demonter = qScopeGuard([&] { panne && umount2(dossier, MNT_DETACH); });
+        QVERIFY(!panne
+                || (mount("tmpfs", dossier, "tmpfs", plein ? 0 : MS_RDONLY, "size=4k") == 0
+                    && (!plein || (bourre.open(QIODevice::WriteOnly) && bourre.write("z") && bourre.flush()))));
+        auto demonter = qScopeGuard([&] { panne&& umount2(dossier, MNT_DETACH); });
         for (int k = 0; k < avant.size(); ++k)
             storage::SaveSetting(app, cle, QString::number(k + 1), record(avant[k].toInt()));
         // A previous game's time must not count in this one.
@@ -155,10 +183,17 @@ private slots:
         QCOMPARE(vues, fin.isEmpty() ? QStringList() : QStringList{fin});
         QStringList erreurs; // the end of the game, then the scores window from the dialog: the store still refuses
         for (const support::Appel& m : j->messages())
-            erreurs << m.titre + QString::number(m.style) + ' ' + m.texte.section(u'\n', 0, 0) + ' ' + m.texte.section(u'\n', 2);
-        QCOMPARE(erreurs, QStringList(panne ? 2 : 0, "Erreur16 Erreur numéro: 75 " + table.mid(1) + "\nVotre score est gardé tant que le "
-            "jeu reste ouvert : il sera inscrit à la prochaine écriture réussie, ou en ouvrant le tableau des scores."));
-        QVERIFY(!panne || mount(nullptr, dossier, nullptr, MS_REMOUNT, "size=64k") == 0); // room made: the scores window writes it
+            erreurs << m.titre + QString::number(m.style) + ' ' + m.texte.section(u'\n', 0, 0) + ' '
+                    + m.texte.section(u'\n', 2);
+        QCOMPARE(erreurs,
+                 QStringList(panne ? 2 : 0,
+                             "Erreur16 Erreur numéro: 75 " + table.mid(1)
+                                 + "\nVotre score est gardé tant que le "
+                                   "jeu reste ouvert : il sera inscrit à la prochaine écriture réussie, ou en ouvrant "
+                                   "le tableau des scores."));
+        QVERIFY(!panne
+                || mount(nullptr, dossier, nullptr, MS_REMOUNT, "size=64k")
+                    == 0); // room made: the scores window writes it
         if (panne) // closed, as Fermer does, and opened again from the board
             Unload<frmScores>(), cliquer(f->cmdScores);
         const bool classe = fin.contains(QLatin1String("|scores|"));
@@ -170,7 +205,9 @@ private slots:
         QStringList lus, attendus;
         for (int k = 1; k <= 10; ++k) {
             lus << storage::GetSetting(app, cle, QString::number(k));
-            attendus << (apres.value(k - 1) == u'*' ? nouveau : apres.value(k - 1).isEmpty() ? QString() : record(apres[k - 1].toInt()));
+            attendus << (apres.value(k - 1) == u'*'         ? nouveau
+                             : apres.value(k - 1).isEmpty() ? QString()
+                                                            : record(apres[k - 1].toInt()));
         }
         QCOMPARE(lus, attendus);
         // The scores window was shown once, between the two presses, when the result is ranked.
@@ -195,8 +232,9 @@ private slots:
                 QVERIFY(f->img[K][n]->isVisible() && f->shaGris[K][n]->isVisible() && f->Line[11]->isVisible());
         QCOMPARE(f->img[12][5]->accessibleName(), QStringLiteral("Rangée 12, trou 5")); // the last hole is named too
         frmParties* p = instance<frmParties>();
-        const QList<QWidget*> options{f->chkTemps, f->optDebutant, f->optExpert, f->optTop, f->cboJeu, f->chkPartie,
-                                      p->lstParties, p->txtNumPartie, p->cmdChercher, p->cmdIdentique, p->cmdModifier};
+        const QList<QWidget*> options{f->chkTemps,    f->optDebutant,  f->optExpert,  f->optTop,
+                                      f->cboJeu,      f->chkPartie,    p->lstParties, p->txtNumPartie,
+                                      p->cmdChercher, p->cmdIdentique, p->cmdModifier};
         for (bool enJeu : {true, false}) {
             QCOMPARE(f->cmdNouveau->text(), enJeu ? QStringLiteral("&Arrêter le jeu") : QStringLiteral("&Nouveau jeu"));
             QCOMPARE(f->cmdValider->isEnabled(), enJeu);
@@ -250,23 +288,55 @@ private slots:
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("touches");
         QTest::addColumn<QString>("vu");
-        QTest::newRow("au début") << "Normal N" << "" << "1 [Z]ZZZ ";
-        QTest::newRow("une couleur remplit et avance") << "Normal N" << "R2" << "1 RB[Z]Z trou 2 : bleu";
-        QTest::newRow("jusqu'au bout, puis rangée pleine") << "Normal N" << "RBVJO" << "1 RBVJ[] rangée pleine bip";
-        QTest::newRow("flèches, remplacer") << "Normal N" << "RBV←←J" << "1 RJ[V]Z trou 2 : jaune";
-        QTest::newRow("flèche sur un pion") << "Normal N" << "RB←" << "1 R[B]ZZ trou 2 : bleu";
-        QTest::newRow("flèches aux bords") << "Normal N" << "←" << "1 [Z]ZZZ début de la rangée, trou 1, vide";
-        QTest::newRow("flèche au bout") << "Normal N" << "→→→→→" << "1 ZZZZ[] fin de la rangée";
-        QTest::newRow("bout avec un trou: refusé") << "Normal N" << "→RVJ→O" << "1 ZRVJ[] fin de la rangée bip";
-        QTest::newRow("Suppr vide le trou du curseur") << "Normal N" << "RBV←⌦" << "1 RB[Z]Z trou 3 : vide";
-        QTest::newRow("Suppr au bout: refusé") << "Normal N" << "RBVJ⌦" << "1 RBVJ[] fin de la rangée bip";
-        QTest::newRow("retour arrière: le trou d'avant") << "Normal N" << "RBV←←⌫" << "1 [Z]BVZ trou 1 : vide";
-        QTest::newRow("retour arrière au début: refusé") << "Normal N" << "⌫" << "1 [Z]ZZZ début de la rangée bip";
-        QTest::newRow("hors jeu refusée, autres touches sans effet") << "Normal N" << "R7NA9Z" << "1 R[Z]ZZ pas de violet dans ce jeu bip bip";
-        QTest::newRow("super, au bout") << "Super N" << "NX78I" << "1 NXNXI[] trou 5 : marron, fin de la rangée";
-        QTest::newRow("rangée suivante: au début") << "Normal N" << "RB⏎" << "2 [Z]ZZZ Rangée 1 : 0 noir, 0 blanc. Rangée 2.";
+        QTest::newRow("au début") << "Normal N"
+                                  << ""
+                                  << "1 [Z]ZZZ ";
+        QTest::newRow("une couleur remplit et avance") << "Normal N"
+                                                       << "R2"
+                                                       << "1 RB[Z]Z trou 2 : bleu";
+        QTest::newRow("jusqu'au bout, puis rangée pleine") << "Normal N"
+                                                           << "RBVJO"
+                                                           << "1 RBVJ[] rangée pleine bip";
+        QTest::newRow("flèches, remplacer") << "Normal N"
+                                            << "RBV←←J"
+                                            << "1 RJ[V]Z trou 2 : jaune";
+        QTest::newRow("flèche sur un pion") << "Normal N"
+                                            << "RB←"
+                                            << "1 R[B]ZZ trou 2 : bleu";
+        QTest::newRow("flèches aux bords") << "Normal N"
+                                           << "←"
+                                           << "1 [Z]ZZZ début de la rangée, trou 1, vide";
+        QTest::newRow("flèche au bout") << "Normal N"
+                                        << "→→→→→"
+                                        << "1 ZZZZ[] fin de la rangée";
+        QTest::newRow("bout avec un trou: refusé") << "Normal N"
+                                                   << "→RVJ→O"
+                                                   << "1 ZRVJ[] fin de la rangée bip";
+        QTest::newRow("Suppr vide le trou du curseur") << "Normal N"
+                                                       << "RBV←⌦"
+                                                       << "1 RB[Z]Z trou 3 : vide";
+        QTest::newRow("Suppr au bout: refusé") << "Normal N"
+                                               << "RBVJ⌦"
+                                               << "1 RBVJ[] fin de la rangée bip";
+        QTest::newRow("retour arrière: le trou d'avant") << "Normal N"
+                                                         << "RBV←←⌫"
+                                                         << "1 [Z]BVZ trou 1 : vide";
+        QTest::newRow("retour arrière au début: refusé") << "Normal N"
+                                                         << "⌫"
+                                                         << "1 [Z]ZZZ début de la rangée bip";
+        QTest::newRow("hors jeu refusée, autres touches sans effet") << "Normal N"
+                                                                     << "R7NA9Z"
+                                                                     << "1 R[Z]ZZ pas de violet dans ce jeu bip bip";
+        QTest::newRow("super, au bout") << "Super N"
+                                        << "NX78I"
+                                        << "1 NXNXI[] trou 5 : marron, fin de la rangée";
+        QTest::newRow("rangée suivante: au début") << "Normal N"
+                                                   << "RB⏎"
+                                                   << "2 [Z]ZZZ Rangée 1 : 0 noir, 0 blanc. Rangée 2.";
         // Expert: the gaps of the secret typed, and the game is won.
-        QTest::newRow("expert, trous vides") << "Normal E" << "R→B→⏎" << "0 gagnée";
+        QTest::newRow("expert, trous vides") << "Normal E"
+                                             << "R→B→⏎"
+                                             << "0 gagnée";
     }
     void curseur()
     {
@@ -275,8 +345,11 @@ private slots:
         QFETCH(QString, vu);
         j->partie(options.section(u' ', 0, 0), options.section(u' ', 1), options.endsWith(u'E') ? "RZBZ" : "OOOOO");
         annonce::dire(QString()); // what the start said is not this test's
-        const QHash<QChar, Qt::Key> noms{{u'←', Qt::Key_Left}, {u'→', Qt::Key_Right}, {u'⌫', Qt::Key_Backspace},
-                                         {u'⌦', Qt::Key_Delete}, {u'⏎', Qt::Key_Return}};
+        const QHash<QChar, Qt::Key> noms{{u'←', Qt::Key_Left},
+                                         {u'→', Qt::Key_Right},
+                                         {u'⌫', Qt::Key_Backspace},
+                                         {u'⌦', Qt::Key_Delete},
+                                         {u'⏎', Qt::Key_Return}};
         for (QChar c : touches)
             noms.contains(c) ? j->touche(noms[c]) : QTest::keyClick(f->windowHandle(), c.toLatin1());
         QString e = QString::number(num_ligne) + u' ';
@@ -284,9 +357,13 @@ private slots:
             for (int n = 1; n <= 5; ++n) {
                 const int m = f->img[K][n]->MarqueClavier();
                 const QString t = f->img[K][n]->Tag();
-                e += K != num_ligne || n > nb_pions ? QString(m ? "!" : "") : m == PegImage::MarqueTrou ? '[' + t + ']' : m ? t + "[]" : t;
+                e += K != num_ligne || n > nb_pions ? QString(m ? "!" : "")
+                    : m == PegImage::MarqueTrou     ? '[' + t + ']'
+                    : m                             ? t + "[]"
+                                                    : t;
             }
-        e += (num_ligne && !f->cmdValider->hasFocus() ? "!" : "") + (vues.isEmpty() ? u' ' + annonce::derniere() : "gagnée");
+        e += (num_ligne && !f->cmdValider->hasFocus() ? "!" : "")
+            + (vues.isEmpty() ? u' ' + annonce::derniere() : "gagnée");
         for (const support::Appel& a : j->appels)
             e += a.genre == QLatin1String("Beep") ? " bip" : "";
         QCOMPARE(e, vu);
@@ -302,12 +379,19 @@ private slots:
         QTest::addColumn<QString>("libelle");
         // r x colours rounded, halves to even: 0.25 x 6 = 1.5 -> 2, 0.3125 x 8 = 2.5 -> 2.
         const QList<double> n4{0.2, 0.25, 0.5, 0.99};
-        QTest::newRow("super") << "Super N" << -1 << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX" << "NON";
-        QTest::newRow("expert: zéro est un trou vide") << "Normal E" << -1 << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI" << "NON";
-        QTest::newRow("prédéfinie SE100, la 600e") << "Super E" << 99 << n4 << "#600" << "SE100";
-        QTest::newRow("la première après une autre") << "Normal I>I" << 0 << n4 << "#1" << "NI1";
-        QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "-RBVI" << "NI1";
-        QTest::newRow("mode changé: la liste suit") << "Normal I>N" << 0 << n4 << "#101" << "NN1";
+        QTest::newRow("super") << "Super N" << -1 << QList<double>{0.125, 0.3125, 0.6, 0.75, 0.99} << "RBOIX"
+                               << "NON";
+        QTest::newRow("expert: zéro est un trou vide")
+            << "Normal E" << -1 << QList<double>{0.0, 0.5, 0.0, 0.99} << "ZVZI"
+            << "NON";
+        QTest::newRow("prédéfinie SE100, la 600e") << "Super E" << 99 << n4 << "#600"
+                                                   << "SE100";
+        QTest::newRow("la première après une autre") << "Normal I>I" << 0 << n4 << "#1"
+                                                     << "NI1";
+        QTest::newRow("prédéfinie vidée") << "Normal I" << 0 << n4 << "-RBVI"
+                                          << "NI1";
+        QTest::newRow("mode changé: la liste suit") << "Normal I>N" << 0 << n4 << "#101"
+                                                    << "NN1";
     }
     void tirage()
     {
@@ -395,7 +479,8 @@ private slots:
         j->jouer(QStringLiteral("RBVJ"));
         QVERIFY(vu);
         QVERIFY(!jeu_en_cours);
-        QCOMPARE(storage::GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")).section(u';', 1, 1), QStringLiteral("Ana"));
+        QCOMPARE(storage::GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")).section(u';', 1, 1),
+                 QStringLiteral("Ana"));
     }
 
     // The clocks, step by step: "3" a second of countdown (x n), "4" a tick of the total time, "1" a blink
@@ -414,26 +499,33 @@ private slots:
         const QString jugee = "|2601 100% 0005fa - -34 V 00h00mn00s 1 RB..|1 0% 00ff00 - -34 V 00h00mn00s 2 NN..";
         const QString tops = "%1 %2% %3 - -34 V 00h00mn00s 1 ....";
         QTest::newRow("20 s") << 20 << "3 = 3 = 3 =" + fin.arg(17)
-            << tops.arg(131).arg(5).arg("00f30c") + '|' + tops.arg(261).arg(10).arg("00e619") + '|' + tops.arg(391).arg(15).arg("00d926") + jugee;
+                              << tops.arg(131).arg(5).arg("00f30c") + '|' + tops.arg(261).arg(10).arg("00e619") + '|'
+                + tops.arg(391).arg(15).arg("00d926") + jugee;
         QTest::newRow("40 s") << 40 << "3 = 3 = 3 =" + fin.arg(37)
-            << tops.arg(66).arg(2).arg("00f906") + '|' + tops.arg(131).arg(5).arg("00f30c") + '|' + tops.arg(196).arg(8).arg("00ec13") + jugee;
-        QTest::newRow("5 s, premier de la liste") << 5 << "3 = 3 = 3 =" + fin.arg(2)
-            << tops.arg(520).arg(20).arg("00cd32") + '|' + tops.arg(1039).arg(40).arg("009b64") + '|' + tops.arg(1558).arg(60).arg("006996")
-               + QString(jugee).replace("2601", "2596");
+                              << tops.arg(66).arg(2).arg("00f906") + '|' + tops.arg(131).arg(5).arg("00f30c") + '|'
+                + tops.arg(196).arg(8).arg("00ec13") + jugee;
+        QTest::newRow("5 s, premier de la liste")
+            << 5 << "3 = 3 = 3 =" + fin.arg(2)
+            << tops.arg(520).arg(20).arg("00cd32") + '|' + tops.arg(1039).arg(40).arg("009b64") + '|'
+                + tops.arg(1558).arg(60).arg("006996") + QString(jugee).replace("2601", "2596");
         // P pauses a timed game and moves the focus to Valider; P, a drop or the validation resume
         // it, and the paused time does not count; F5 stops it all.
         const QString pause = "+10 4 P = 1 = 1 = +30 ";
         const QString etat = "1 0% 00ff00 %1 %2 %3 00h00mn%4s %5 %6";
-        const QString enPause = etat.arg("P", "1--", "V", "10", "1", "....") + '|' + etat.arg("-", "1--", "V", "10", "1", "....") + '|'
-            + etat.arg("P", "1--", "V", "10", "1", "....") + '|';
+        const QString enPause = etat.arg("P", "1--", "V", "10", "1", "....") + '|'
+            + etat.arg("-", "1--", "V", "10", "1", "....") + '|' + etat.arg("P", "1--", "V", "10", "1", "....") + '|';
         QTest::newRow("P reprend") << 20 << pause + "P = 4 ="
-            << enPause + etat.arg("-", "-34", "V", "10", "1", "....") + '|' + etat.arg("-", "-34", "V", "40", "1", "....");
+                                   << enPause + etat.arg("-", "-34", "V", "10", "1", "....") + '|'
+                + etat.arg("-", "-34", "V", "40", "1", "....");
         QTest::newRow("un dépôt reprend") << 20 << pause + "R = 4 ="
-            << enPause + etat.arg("-", "-34", "V", "10", "1", "R...") + '|' + etat.arg("-", "-34", "V", "40", "1", "R...");
+                                          << enPause + etat.arg("-", "-34", "V", "10", "1", "R...") + '|'
+                + etat.arg("-", "-34", "V", "40", "1", "R...");
         QTest::newRow("la validation reprend") << 20 << pause + "V = 4 ="
-            << enPause + etat.arg("-", "-34", "V", "10", "2", "....") + '|' + etat.arg("-", "-34", "V", "40", "2", "....");
+                                               << enPause + etat.arg("-", "-34", "V", "10", "2", "....") + '|'
+                + etat.arg("-", "-34", "V", "40", "2", "....");
         QTest::newRow("arrêt du jeu") << 20 << pause + "F5 =" << enPause + etat.arg("-", "---", "-", "10", "0", "....");
-        QTest::newRow("sans chrono, P ne fait rien") << 0 << "= +10 4 P ="
+        QTest::newRow("sans chrono, P ne fait rien")
+            << 0 << "= +10 4 P ="
             << etat.arg("-", "--4", "V", "00", "1", "....") + '|' + etat.arg("-", "--4", "V", "10", "1", "....");
     }
     void horloges()
@@ -442,20 +534,34 @@ private slots:
         QFETCH(QString, pas);
         QFETCH(QString, notes);
         j->partie(QStringLiteral("Normal"), QStringLiteral("N"), QStringLiteral("RBVJ"), chrono);
-        QCOMPARE(f->lblinfo_temps->text().simplified(), chrono ? QStringLiteral("Chrono: %1 sec.").arg(chrono) : QStringLiteral("Chrono: NON"));
-        const auto minuterie = [](VbTimer& t, QChar c) { return t.Enabled() && t.Actif() ? c : t.Enabled() || t.Actif() ? u'!' : u'-'; };
+        QCOMPARE(f->lblinfo_temps->text().simplified(),
+                 chrono ? QStringLiteral("Chrono: %1 sec.").arg(chrono) : QStringLiteral("Chrono: NON"));
+        const auto minuterie = [](VbTimer& t, QChar c) {
+            return t.Enabled() && t.Actif() ? c : t.Enabled() || t.Actif() ? u'!' : u'-';
+        };
         QStringList vu;
         for (const QString& p : pas.split(u' ')) {
             if (p == u'=')
-                vu << QStringLiteral("%1 %2% %3 %4 %5%6%7 %8 %9 %10 %11").arg(f->LargeurBarre()).arg(f->lblPourcent->text())
-                          .arg(f->CouleurBarre(), 6, 16, QLatin1Char('0')).arg(f->lblPause->isVisible() ? "P" : "-")
-                          .arg(minuterie(f->Timer1, u'1')).arg(minuterie(f->Timer3, u'3')).arg(minuterie(f->Timer4, u'4'))
-                          .arg(f->cmdValider->hasFocus() ? "V" : "-").arg(f->lblTemps_total->text()).arg(num_ligne)
-                          .arg(j->marques(1) == QLatin1String("....") ? j->rangee(1).replace(u'Z', u'.') : j->marques(1));
+                vu << QStringLiteral("%1 %2% %3 %4 %5%6%7 %8 %9 %10 %11")
+                          .arg(f->LargeurBarre())
+                          .arg(f->lblPourcent->text())
+                          .arg(f->CouleurBarre(), 6, 16, QLatin1Char('0'))
+                          .arg(f->lblPause->isVisible() ? "P" : "-")
+                          .arg(minuterie(f->Timer1, u'1'))
+                          .arg(minuterie(f->Timer3, u'3'))
+                          .arg(minuterie(f->Timer4, u'4'))
+                          .arg(f->cmdValider->hasFocus() ? "V" : "-")
+                          .arg(f->lblTemps_total->text())
+                          .arg(num_ligne)
+                          .arg(j->marques(1) == QLatin1String("....") ? j->rangee(1).replace(u'Z', u'.')
+                                                                      : j->marques(1));
             else if (p.startsWith(u'+'))
                 j->avancer(p.mid(1).toInt());
             else if (p.front().isDigit())
-                j->tic(p[0] == u'1' ? f->Timer1 : p[0] == u'3' ? f->Timer3 : f->Timer4, p.size() > 2 ? p.mid(2).toInt() : 1);
+                j->tic(p[0] == u'1'       ? f->Timer1
+                           : p[0] == u'3' ? f->Timer3
+                                          : f->Timer4,
+                       p.size() > 2 ? p.mid(2).toInt() : 1);
             else if (p == QLatin1String("P"))
                 j->touche(Qt::Key_P);
             else if (p == QLatin1String("V"))
@@ -475,21 +581,42 @@ private slots:
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("pas");
         QTest::addColumn<QStringList>("dites");
-        QTest::newRow("dépôts, rangée jugée, arrêt") << "Super N 0 RBVJO" << "B1 R2 V3 J4 O5 V F5"
-            << QStringList{"Nouvelle partie, 5 trous, rangée 1", "trou 1 : bleu", "trou 2 : rouge", "trou 3 : vert", "trou 4 : jaune",
-                           "trou 5 : rose, rangée pleine", "Rangée 1 : 3 noirs, 2 blancs. Rangée 2.", "Partie arrêtée"};
-        QTest::newRow("initiation: trou par trou") << "Normal I 0 RBVJ" << "=JBOR =IIII"
-            << QStringList{"Nouvelle partie, 4 trous, rangée 1", "Rangée 1 : trou 1 blanc, trou 2 noir, trou 4 blanc. Rangée 2.",
+        QTest::newRow("dépôts, rangée jugée, arrêt") << "Super N 0 RBVJO"
+                                                     << "B1 R2 V3 J4 O5 V F5"
+                                                     << QStringList{"Nouvelle partie, 5 trous, rangée 1",
+                                                                    "trou 1 : bleu",
+                                                                    "trou 2 : rouge",
+                                                                    "trou 3 : vert",
+                                                                    "trou 4 : jaune",
+                                                                    "trou 5 : rose, rangée pleine",
+                                                                    "Rangée 1 : 3 noirs, 2 blancs. Rangée 2.",
+                                                                    "Partie arrêtée"};
+        QTest::newRow("initiation: trou par trou")
+            << "Normal I 0 RBVJ"
+            << "=JBOR =IIII"
+            << QStringList{"Nouvelle partie, 4 trous, rangée 1",
+                           "Rangée 1 : trou 1 blanc, trou 2 noir, trou 4 blanc. Rangée 2.",
                            "Rangée 2 : 0 noir, 0 blanc. Rangée 3."};
-        QTest::newRow("chrono: moitié, pause, 5 s, temps écoulé") << "Normal N 20 RBVJ" << "3x9 3x1 P P 3x5 3x5 3x1"
-            << QStringList{"Nouvelle partie, 4 trous, rangée 1, 20 secondes par coup", "Nouvelle partie, 4 trous, rangée 1, 20 secondes par coup",
-                           "10 secondes restantes", "Pause", "Reprise, 10 secondes restantes", "5 secondes restantes",
-                           "5 secondes restantes", "Temps écoulé. Rangée 1 : 0 noir, 0 blanc. Rangée 2."};
-        QTest::newRow("perdue: la combinaison, trous vides compris") << "Normal E 0 RZBZ" << QStringList(10, "=IIII").join(u' ')
-            << (QStringList{"Nouvelle partie, 4 trous, rangée 1"} << QStringList(9).replaceInStrings(QString(), "*")
-                << "Perdu, la combinaison était rouge, vide, bleu, vide");
-        QTest::newRow("gagnée, classée") << "Normal I 0 RBVJ" << "=RBVJ"
-            << QStringList{"Nouvelle partie, 4 trous, rangée 1", "Gagné en 1 coup, 9 000 points. Vous figurez dans les high-scores, place 1"};
+        QTest::newRow("chrono: moitié, pause, 5 s, temps écoulé")
+            << "Normal N 20 RBVJ"
+            << "3x9 3x1 P P 3x5 3x5 3x1"
+            << QStringList{"Nouvelle partie, 4 trous, rangée 1, 20 secondes par coup",
+                           "Nouvelle partie, 4 trous, rangée 1, 20 secondes par coup",
+                           "10 secondes restantes",
+                           "Pause",
+                           "Reprise, 10 secondes restantes",
+                           "5 secondes restantes",
+                           "5 secondes restantes",
+                           "Temps écoulé. Rangée 1 : 0 noir, 0 blanc. Rangée 2."};
+        QTest::newRow("perdue: la combinaison, trous vides compris")
+            << "Normal E 0 RZBZ" << QStringList(10, "=IIII").join(u' ')
+            << (QStringList{"Nouvelle partie, 4 trous, rangée 1"} << QStringList(9).replaceInStrings(
+                    QString(), "*") << "Perdu, la combinaison était rouge, vide, bleu, vide");
+        QTest::newRow("gagnée, classée")
+            << "Normal I 0 RBVJ"
+            << "=RBVJ"
+            << QStringList{"Nouvelle partie, 4 trous, rangée 1",
+                           "Gagné en 1 coup, 9 000 points. Vous figurez dans les high-scores, place 1"};
     }
     void annonces()
     {
@@ -507,7 +634,8 @@ private slots:
             else if (p == u'V' || p == u'P' || p == QLatin1String("F5"))
                 j->touche(p == u'V' ? Qt::Key_F7 : p == u'P' ? Qt::Key_P : Qt::Key_F5);
             else
-                support::glisser(f->palette()[QStringLiteral("RBVJOINX").indexOf(p[0])], f->img[num_ligne][p.mid(1).toInt()]);
+                support::glisser(f->palette()[QStringLiteral("RBVJOINX").indexOf(p[0])],
+                                 f->img[num_ligne][p.mid(1).toInt()]);
             vu << annonce::derniere();
         }
         // "*": a row judged, its sentence checked by the other rows.

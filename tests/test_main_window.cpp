@@ -44,18 +44,22 @@ int lancees(int n)
 // socket's name, its queue full; -1 when not ready.
 pid_t squatter()
 {
-    const QByteArray verrou = QFile::encodeName(platform::cheminVerrou()), dossier = QFile::encodeName(QFileInfo(verrou).absolutePath());
-    const QByteArray nom = QByteArray(1, 0) + "chromalis-0-" + QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(24);
+    const QByteArray verrou = QFile::encodeName(platform::cheminVerrou()),
+                     dossier = QFile::encodeName(QFileInfo(verrou).absolutePath());
+    const QByteArray nom = QByteArray(1, 0) + "chromalis-0-"
+        + QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(24);
     sockaddr_un a{AF_UNIX, {}};
     memcpy(a.sun_path, nom.data(), nom.size());
     const auto adresse = reinterpret_cast<sockaddr*>(&a);
     int pret[2], l = socket(AF_UNIX, SOCK_STREAM, 0);
-    if (pipe(pret) || !QFile::setPermissions(QFileInfo(dossier).absolutePath(), QFileDevice::Permissions(0x7755)) || close(open(verrou, O_CREAT, 0600)) || chown(verrou, 65534, 65534))
+    if (pipe(pret) || !QFile::setPermissions(QFileInfo(dossier).absolutePath(), QFileDevice::Permissions(0x7755))
+        || close(open(verrou, O_CREAT, 0600)) || chown(verrou, 65534, 65534))
         return -1;
     if (const pid_t pid = fork(); pid != 0)
         return close(pret[1]), read(pret[0], &a, 1) == 1 ? pid : -1;
-    bool ok = !setpgid(0, 0) && !setresgid(65534, 65534, 65534) && !setresuid(65534, 65534, 65534) && !flock(open(verrou, O_RDONLY), LOCK_EX)
-        && !bind(l, adresse, sizeof(sa_family_t) + nom.size()) && !listen(l, 0);
+    bool ok = !setpgid(0, 0) && !setresgid(65534, 65534, 65534) && !setresuid(65534, 65534, 65534)
+        && !flock(open(verrou, O_RDONLY), LOCK_EX) && !bind(l, adresse, sizeof(sa_family_t) + nom.size())
+        && !listen(l, 0);
     while (ok && !connect(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0), adresse, sizeof(sa_family_t) + nom.size())) {
     }
     _exit(ok && errno == EAGAIN && write(pret[1], "p", 1) == 1 ? pause() : 1);
@@ -65,11 +69,14 @@ pid_t squatter()
 bool ecrire(const QString& chemin, const QByteArray& octets)
 {
     QFile f(chemin);
-    return QDir().mkpath(QFileInfo(chemin).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+    return QDir().mkpath(QFileInfo(chemin).absolutePath()) && f.open(QIODevice::WriteOnly)
+        && f.write(octets) == octets.size();
 }
 
-const QString refus_normal = QStringLiteral("Seules, les lettres: R - B - V - J - O - I  sont autorisées et uniquement en MAJUSCULE.");
-const QString refus_super = QStringLiteral("Seules, les lettres: R - B - V - J - O - I - N - X  sont autorisées et uniquement en MAJUSCULE.");
+const QString refus_normal = QStringLiteral(
+    "Seules, les lettres: R - B - V - J - O - I  sont autorisées et uniquement en MAJUSCULE.");
+const QString refus_super = QStringLiteral(
+    "Seules, les lettres: R - B - V - J - O - I - N - X  sont autorisées et uniquement en MAJUSCULE.");
 // A window shown takes the activation, as the window manager gives it.
 void prendreActivation(QWidget* w)
 {
@@ -94,16 +101,19 @@ class TestMainWindow : public QObject {
         QString n = b ? b->text().remove(u'&') : !w->toolTip().isEmpty() ? w->toolTip() : w->metaObject()->className();
         QStyleOptionButton o;
         o.initFrom(w);
-        return n + (anneau && (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange) ? "*" : "");
+        return n
+            + (anneau && (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange) ? "*"
+                                                                                                             : "");
     }
     // Real keys into a window: F1..F8 Esc Ret Tab BTab Up Down Space, S- for Shift; other words
     // are typed letter by letter, '<' as Backspace. "@name" gives the focus to a control (a part
-    // of its caption will do), "." notes the focused control, "Fermer" is the close box, "Coller" pastes into the solution
-    // field as its context menu does, "#aide" notes what the help in the game's window shows.
+    // of its caption will do), "." notes the focused control, "Fermer" is the close box, "Coller" pastes into the
+    // solution field as its context menu does, "#aide" notes what the help in the game's window shows.
     void taper(QWidget* fenetre, const QString& script)
     {
-        static const QHash<QString, int> touches{{"Esc", Qt::Key_Escape}, {"Ret", Qt::Key_Return}, {"Tab", Qt::Key_Tab},
-            {"BTab", Qt::Key_Backtab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"Space", Qt::Key_Space}};
+        static const QHash<QString, int> touches{
+            {"Esc", Qt::Key_Escape}, {"Ret", Qt::Key_Return}, {"Tab", Qt::Key_Tab},    {"BTab", Qt::Key_Backtab},
+            {"Up", Qt::Key_Up},      {"Down", Qt::Key_Down},  {"Space", Qt::Key_Space}};
         QPointer<QWidget> w(fenetre);
         for (QString mot : script.split(u' ', Qt::SkipEmptyParts)) {
             const auto mod = mot.startsWith(QLatin1String("S-")) ? Qt::ShiftModifier : Qt::NoModifier;
@@ -113,7 +123,8 @@ class TestMainWindow : public QObject {
             if (mot.startsWith(u'@')) {
                 QWidget* cible = nullptr;
                 for (QWidget* c : w->findChildren<QWidget*>())
-                    if (!cible && c->isEnabled() && c->focusPolicy() != Qt::NoFocus && nom(c, false).contains(mot.mid(1)))
+                    if (!cible && c->isEnabled() && c->focusPolicy() != Qt::NoFocus
+                        && nom(c, false).contains(mot.mid(1)))
                         cible = c;
                 QVERIFY2(cible, qPrintable(mot));
                 cible->setFocus();
@@ -125,23 +136,26 @@ class TestMainWindow : public QObject {
                 f->txtCombi->selectAll();
                 f->txtCombi->paste();
             } else if (mot == QLatin1String("#aide")) {
-                // Centred over the window that asked; modal above a modal window; the page's pegs, drawn by style sheets, become pictures;
-                // an outside link goes to the desktop; Escape closes it.
+                // Centred over the window that asked; modal above a modal window; the page's pegs, drawn by style
+                // sheets, become pictures; an outside link goes to the desktop; Escape closes it.
                 frmAide* aide = frmAide::ouverte();
                 QVERIFY2(aide, "no help window");
                 const auto pion = [aide](const char* nom) {
                     return aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl(nom)).value<QImage>();
                 };
-                const bool centree = (aide->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <= 6;
+                const bool centree = (aide->frameGeometry().center() - w->frameGeometry().center()).manhattanLength()
+                    <= 6;
                 journal << aide->windowTitle() + QString::number(aide->windowModality()) + (centree ? " centrée " : " ")
                         + aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
-                        + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion("pion:R?18").isNull() ? "+pion " : "")
+                        + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion("pion:R?18").isNull() ? "+pion "
+                                                                                                             : "")
                         + pion("pion:libre?18").pixelColor(9, 9).name(); // a result's free slot: a grey disc
                 emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
                 taper(aide, QStringLiteral("Esc"));
                 journal << (frmAide::ouverte() ? "ouverte" : "fermée");
             } else if (touches.contains(mot) || (mot.size() == 2 && mot[0] == u'F'))
-                QTest::keyClick(w->windowHandle(), Qt::Key(touches.value(mot, Qt::Key_F1 + mot.mid(1).toInt() - 1)), mod);
+                QTest::keyClick(w->windowHandle(), Qt::Key(touches.value(mot, Qt::Key_F1 + mot.mid(1).toInt() - 1)),
+                                mod);
             else
                 for (QChar c : mot)
                     QTest::keyClick(w->windowHandle(), c == u'<' ? '\b' : c.toLatin1());
@@ -152,7 +166,9 @@ class TestMainWindow : public QObject {
     {
         QStringList e, vus;
         for (const support::Appel& a : env->appels)
-            vus << (a.genre == QLatin1String("ShowModal") ? a.texte : a.genre == QLatin1String("Beep") ? a.genre : a.titre);
+            vus << (a.genre == QLatin1String("ShowModal")  ? a.texte
+                        : a.genre == QLatin1String("Beep") ? a.genre
+                                                           : a.titre);
         if (!vus.isEmpty())
             e << QStringLiteral("dlg=") + vus.join(u',');
         if (env->finDemandee || !f->isVisible())
@@ -164,7 +180,9 @@ class TestMainWindow : public QObject {
             for (int n = 1; n <= nb_pions; ++n)
                 rangee += f->img[1][n]->Tag();
             for (int n = 0; n < 4; ++n)
-                minuteurs += (std::array{&f->Timer1, &f->Timer2, &f->Timer3, &f->Timer4}[n]->Enabled() ? QString::number(n + 1) : "");
+                minuteurs += (std::array{&f->Timer1, &f->Timer2, &f->Timer3, &f->Timer4}[n]->Enabled()
+                                  ? QString::number(n + 1)
+                                  : "");
             e << QStringLiteral("L%1 %2 T%3").arg(num_ligne).arg(rangee, minuteurs);
         }
         if (f->Width() > 5000)
@@ -176,8 +194,11 @@ class TestMainWindow : public QObject {
             e << QStringLiteral("vu=") + journal.join(u',');
         return e.join(u' ');
     }
-    static void ligne(const char* n, QString prep, QString touches, QString modal, QString attendu, QString message = {})
-    { QTest::newRow(n) << prep << touches << modal << attendu << message; }
+    static void ligne(const char* n, QString prep, QString touches, QString modal, QString attendu,
+                      QString message = {})
+    {
+        QTest::newRow(n) << prep << touches << modal << attendu << message;
+    }
 
 private slots:
     void init()
@@ -193,9 +214,11 @@ private slots:
     // whether the help file is there and the store usable.
     void demarrage_data()
     {
-        QTest::addColumn<int>("fermeture"); // 0 three ticks (under the missing help's box), 1 click window, 2 frame, 3 logo, 4 key
+        QTest::addColumn<int>(
+            "fermeture"); // 0 three ticks (under the missing help's box), 1 click window, 2 frame, 3 logo, 4 key
         int fermeture = 0;
-        for (const char* cas : {"dossier/", "dossier aide", "racine", "dossier aide store-inutilisable", "dossier/ touche"})
+        for (const char* cas :
+             {"dossier/", "dossier aide", "racine", "dossier aide store-inutilisable", "dossier/ touche"})
             QTest::newRow(cas) << fermeture++;
     }
     void demarrage()
@@ -204,7 +227,8 @@ private slots:
         const QString cas = QString::fromUtf8(QTest::currentDataTag());
         const bool aide = cas.contains(" aide"), store = !cas.contains("store-inutilisable");
         QTemporaryDir programme;
-        const QString dossier = cas.startsWith("racine") ? "/" : programme.path() + (cas.startsWith("dossier/") ? "/" : "");
+        const QString dossier = cas.startsWith("racine") ? "/"
+                                                         : programme.path() + (cas.startsWith("dossier/") ? "/" : "");
         platform::setAppPathHook([dossier] { return dossier; });
         QVERIFY(!aide || QFile(programme.filePath("aide.htm")).open(QIODevice::WriteOnly));
         QVERIFY(store || QDir().mkpath(storage::cheminReglages()));
@@ -216,23 +240,35 @@ private slots:
         const QAccessibleInterface* barre = QAccessible::queryAccessibleInterface(f->lblTemps);
         QString etat = barre->text(QAccessible::Name) + u'=' + barre->text(QAccessible::Value) + u' ';
         for (const QComboBox* c : {f->cboJeu, f->cboTemps, f->cboParties})
-            etat += QStringLiteral("%1:%2..%3/%4%5 ").arg(c->currentText(), c->itemText(0), c->itemText(c->count() - 1))
-                        .arg(c->count()).arg(c->isEnabled() ? "" : " off");
+            etat += QStringLiteral("%1:%2..%3/%4%5 ")
+                        .arg(c->currentText(), c->itemText(0), c->itemText(c->count() - 1))
+                        .arg(c->count())
+                        .arg(c->isEnabled() ? "" : " off");
         for (int K = 1; K <= 12; ++K)
             for (int n = 1; n <= 5; ++n)
-                etat += f->img[K][n]->Picture() == f->Image1->Picture() ? QString() : QStringLiteral("%1.%2 ").arg(K).arg(n);
+                etat += f->img[K][n]->Picture() == f->Image1->Picture() ? QString()
+                                                                        : QStringLiteral("%1.%2 ").arg(K).arg(n);
         for (const PegImage* p : f->palette()) // what a screen reader says of each peg
             etat += p->toolTip().section(u' ', -1) + u' ';
         etat += s->windowTitle() + u'/' + f->cmdValider->toolTip() + u' ';
-        etat += QStringLiteral("%1 %2%3%4%5%6 %7 ").arg(f->Width()).arg(f->optExpert->isChecked()).arg(f->chkTemps->isChecked())
-                    .arg(f->chkPartie->isChecked()).arg(f->isVisible()).arg(jeu_en_cours).arg(temps_coup)
-            + noms_NI[1] + noms_SE[100] + lettre_jeu + lettre_mode + QString::number(nb_pions) + partie_choisie + parties[1] + " "
-            + s->lblVersion->text() + " " + dossier_appli + " " + storage::GetSetting("Chromalis", "scores", "OK")
+        etat += QStringLiteral("%1 %2%3%4%5%6 %7 ")
+                    .arg(f->Width())
+                    .arg(f->optExpert->isChecked())
+                    .arg(f->chkTemps->isChecked())
+                    .arg(f->chkPartie->isChecked())
+                    .arg(f->isVisible())
+                    .arg(jeu_en_cours)
+                    .arg(temps_coup)
+            + noms_NI[1] + noms_SE[100] + lettre_jeu + lettre_mode + QString::number(nb_pions) + partie_choisie
+            + parties[1] + " " + s->lblVersion->text() + " " + dossier_appli + " "
+            + storage::GetSetting("Chromalis", "scores", "OK")
             + storage::GetSetting("Chromalis", "parametres", "dossier application");
-        QCOMPARE(etat, "Barre de chronometrage=0 % Super:Normal..Super/2 20:5..60/12 off SN1:SN1..SN100/100 off "
-                       "rouge bleu vert jaune rose marron violet ciel Chromalis/Valider votre proposition "
-                       "4965 10000 20 NI1SE100SN5RORB Version 1.0.0 "
-                     + dossier + (dossier.endsWith('/') ? "" : "/") + "aide.htm " + (store ? "OUI" + dossier : QString()));
+        QCOMPARE(etat,
+                 "Barre de chronometrage=0 % Super:Normal..Super/2 20:5..60/12 off SN1:SN1..SN100/100 off "
+                 "rouge bleu vert jaune rose marron violet ciel Chromalis/Valider votre proposition "
+                 "4965 10000 20 NI1SE100SN5RORB Version 1.0.0 "
+                     + dossier + (dossier.endsWith('/') ? "" : "/") + "aide.htm "
+                     + (store ? "OUI" + dossier : QString()));
         QVERIFY((f->frameGeometry().center() - f->screen()->geometry().center()).manhattanLength() <= 3);
         for (const int t : {16, 24, 32, 48, 64})
             QVERIFY(f->windowIcon().availableSizes().contains(QSize(t, t)));
@@ -250,13 +286,18 @@ private slots:
         QStringList messages; // text|title|style
         for (const support::Appel& m : env->messages())
             messages << m.texte + u'|' + m.titre + u'|' + QString::number(m.style);
-        QCOMPARE(messages, aide ? QStringList() : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
-            "celui-ci doit se trouver dans: " + dossier + "\r\n|Erreur|48")); // exclamation
-        QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}), QList<bool>({aide, aide, fermeture > 0}));
+        QCOMPARE(messages,
+                 aide ? QStringList()
+                      : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
+                                    "celui-ci doit se trouver dans: "
+                                    + dossier + "\r\n|Erreur|48")); // exclamation
+        QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}),
+                 QList<bool>({aide, aide, fermeture > 0}));
         if (fermeture == 4)
             QTest::keyClick(s, Qt::Key_A);
         else if (fermeture > 0)
-            QTest::mouseClick(QList<QWidget*>{s, s->Frame1, s->imgLogo}[fermeture - 1], Qt::LeftButton, {}, QPoint(3, 150));
+            QTest::mouseClick(QList<QWidget*>{s, s->Frame1, s->imgLogo}[fermeture - 1], Qt::LeftButton, {},
+                              QPoint(3, 150));
         QVERIFY((!estCharge<frmSplash>() || emplacement<frmSplash>() != s) && !s->Timer1.Enabled());
         QVERIFY(f->isVisible() && !f->Timer2.Enabled() && instance<frmSplash>()->Label4->isEnabled());
         // The maker's name on the board opens the site.
@@ -264,8 +305,8 @@ private slots:
         QCOMPARE(env->ouvertures.last(), QStringLiteral("https://www.ventaroc.example/"));
     }
 
-    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left (only its flock
-    // counts), in a full folder or a read-only one without a lock, beside another user's lock and socket.
+    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left (only its
+    // flock counts), in a full folder or a read-only one without a lock, beside another user's lock and socket.
     void uneSeuleCopie_data()
     {
         QTest::addColumn<QByteArray>("verrou"); // null: no lock file
@@ -284,9 +325,11 @@ private slots:
             QSKIP("needs root to mount a small tmpfs (CI runs as root)");
         const QString dossier = QFileInfo(platform::cheminVerrou()).absolutePath();
         const QByteArray d = QFile::encodeName(dossier);
-        QVERIFY(QDir().mkpath(dossier) && (disque % 3 == 0 || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
+        QVERIFY(QDir().mkpath(dossier)
+                && (disque % 3 == 0 || mount("tmpfs", d, "tmpfs", disque == 2 ? MS_RDONLY : 0, "size=64k") == 0));
         auto demonter = qScopeGuard([&] { disque % 3 && umount2(d, MNT_DETACH); });
-        QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou)) && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
+        QVERIFY((verrou.isNull() || ecrire(platform::cheminVerrou(), verrou))
+                && (disque != 1 || !ecrire(dossier + "/bourre", QByteArray(1 << 17, 'z'))));
         const pid_t autre = disque == 3 ? squatter() : 0;
         auto chasser = qScopeGuard([autre] { autre > 0 && !kill(autre, SIGKILL) && waitpid(autre, nullptr, 0); });
         QTemporaryDir runtime; // 0700: for the pairs beside another user, the private runtime folder decides
@@ -294,7 +337,9 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", disque == 3 ? QFile::encodeName(runtime.path()) : QByteArray());
         for (int paire = 0; paire < (verrou.isNull() ? 50 / (1 + 9 * (disque % 3)) : 3); ++paire)
             QCOMPARE(lancees(2), 1);
-        QVERIFY(disque || QFile::permissions(platform::cheminVerrou()) == QFileDevice::Permissions(0x6600)); // 0600, even found looser
+        QVERIFY(disque
+                || QFile::permissions(platform::cheminVerrou())
+                    == QFileDevice::Permissions(0x6600)); // 0600, even found looser
     }
 
     void clavier_data()
@@ -303,14 +348,18 @@ private slots:
             QTest::addColumn<QString>(c);
         ligne("F1 sans page", "", "@QComboBox F1", "", "dlg=Erreur @QComboBox");
         ligne("F1 sans bureau", "page sansnav", "@QComboBox F1 #aide", "",
-              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 centrée Aide Rouge libre .+pion #808080,fermée");
+              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 centrée Aide Rouge libre "
+              ".+pion #808080,fermée");
         ligne("F1 page illisible", "dossier sansnav", "@QComboBox F1", "", "dlg=Chromalis ouv=aide.htm @QComboBox",
               "Erreur lors de l'ouverture du fichier d'aide.");
         ligne("F1 sur les scores", "page sansnav", "F8", "F1 #aide",
-              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 centrée Aide Rouge libre .+pion #808080,fermée");
+              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 centrée Aide Rouge "
+              "libre .+pion #808080,fermée");
         ligne("F2 site", "", "@QComboBox F2", "", "ouv=https://www.ventaroc.example/ @QComboBox*");
-        ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "", "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
-        ligne("F3 mail", "", "@QComboBox F3", "", "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
+        ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "",
+              "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
+        ligne("F3 mail", "", "@QComboBox F3", "",
+              "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
         ligne("F4 accueil", "Normal", "F4", "", "dlg=frmSplash L1 ZZZZ T4 @Valider la proposition");
         ligne("F5, Maj+F5", "", "@QComboBox F5 F5 S-F5", "", "L1 ZZZZZ T4 @Valider la proposition*");
         ligne("F6 options", "", "@QComboBox F6", "", "options=SN @QComboBox*");
@@ -318,22 +367,36 @@ private slots:
         ligne("F7 sans jeu", "", "@QComboBox F7", "", "@QComboBox*");
         ligne("F8 sans jeu, Échap", "", "@QComboBox F8", "Esc", "dlg=frmScores @QComboBox");
         ligne("F8 en jeu", "Normal", "F8", "", "L1 ZZZZ T4 @Valider la proposition*");
-        ligne("Échap, Non", "", "@QComboBox Esc", "", "dlg=Chromalis @QComboBox", "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
-        ligne("case de fermeture, Oui", "Normal oui", "Fermer", "", "dlg=Chromalis fin L1 ZZZZ T4 @Valider la proposition");
+        ligne("Échap, Non", "", "@QComboBox Esc", "", "dlg=Chromalis @QComboBox",
+              "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
+        ligne("case de fermeture, Oui", "Normal oui", "Fermer", "",
+              "dlg=Chromalis fin L1 ZZZZ T4 @Valider la proposition");
         ligne("case de fermeture, Non", "Normal", "Fermer", "", "dlg=Chromalis L1 ZZZZ T4 @Valider la proposition");
-        ligne("Entrée sur Valider", "Normal", ". Ret", "", "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
-        ligne("pions, le champ garde ses lettres", "Normal solution", "RB @solution V<", "", "L1 RBZZ T4 combi= @solution changeable*");
+        ligne("Entrée sur Valider", "Normal", ". Ret", "",
+              "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
+        ligne("pions, le champ garde ses lettres", "Normal solution", "RB @solution V<", "",
+              "L1 RBZZ T4 combi= @solution changeable*");
         ligne("P sans partie", "chrono", "@QComboBox P", "", "@QComboBox*");
-        ligne("colonne des options", "", "F6 @Chrono Space @QComboBox Down Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "", "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site Web*,E-mail*");
+        ligne("colonne des options", "",
+              "F6 @Chrono Space @QComboBox Down Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "",
+              "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site "
+              "Web*,E-mail*");
         // Hidden beyond the edge, the options column takes no Tab: Home cannot change the game unseen.
-        ligne("colonne cachée", "", "@Quitter Tab . Tab . Tab . Tab . Tab . Home Up F6", "", "options=SN @Nouveau jeu* vu=Aide*,Options >>>*,Scores*,Nouveau jeu*,Quitter...*");
+        ligne("colonne cachée", "", "@Quitter Tab . Tab . Tab . Tab . Tab . Home Up F6", "",
+              "options=SN @Nouveau jeu* vu=Aide*,Options >>>*,Scores*,Nouveau jeu*,Quitter...*");
         ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
         ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @Quitter...*");
-        ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "", "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
-        ligne("solution, lettres", "Normal solution", "@solution RNrZBVI", "", "dlg=Beep,ATTENTION:,Beep,ATTENTION:,Beep,ATTENTION: L1 ZZZZ T4 combi=RBVI @solution changeable", refus_normal);
-        ligne("solution, collée", "Normal solution colle=RBVJ", "@solution R Coller", "", "L1 ZZZZ T4 combi=RBVJ @solution changeable*");
-        ligne("solution, collée refusée", "Normal solution colle=RNXZ", "@solution R Coller", "", "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @solution changeable", refus_normal);
-        ligne("solution super, chiffre", "Super solution", "@solution NXR1BV", "", "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @solution changeable", refus_super);
+        ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "",
+              "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
+        ligne("solution, lettres", "Normal solution", "@solution RNrZBVI", "",
+              "dlg=Beep,ATTENTION:,Beep,ATTENTION:,Beep,ATTENTION: L1 ZZZZ T4 combi=RBVI @solution changeable",
+              refus_normal);
+        ligne("solution, collée", "Normal solution colle=RBVJ", "@solution R Coller", "",
+              "L1 ZZZZ T4 combi=RBVJ @solution changeable*");
+        ligne("solution, collée refusée", "Normal solution colle=RNXZ", "@solution R Coller", "",
+              "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @solution changeable", refus_normal);
+        ligne("solution super, chiffre", "Super solution", "@solution NXR1BV", "",
+              "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @solution changeable", refus_super);
     }
     // Each row: set-up words (a Normal or Super game, chrono, sansnav: no browser, the help file a
     // page or a folder (dossier), the solution field opened or locked (verrou), colle=: the
@@ -354,7 +417,8 @@ private slots:
         instance<frmSplash>();
         (f = instance<frmChromalis>())->show();
         QFile page(dossier_appli);
-        const QByteArray html = "<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span> libre <span class=\"trou libre\"></span>.";
+        const QByteArray html
+            = "<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span> libre <span class=\"trou libre\"></span>.";
         QVERIFY(!a("page") || (page.open(QIODevice::WriteOnly) && page.write(html) == html.size()));
         page.close();
         QVERIFY(!a("dossier") || QDir().mkpath(dossier_appli));
@@ -374,7 +438,10 @@ private slots:
         env->reponsesMsgBox = {int(a("oui") ? platform::vbYes : platform::vbNo)};
         QWidget leurre;
         leurre.setWindowModality(Qt::ApplicationModal); // a message box takes the input above a modal window
-        env->pendantMessage = [&leurre] { prendreActivation(&leurre); leurre.hide(); };
+        env->pendantMessage = [&leurre] {
+            prendreActivation(&leurre);
+            leurre.hide();
+        };
         QStringList scripts = modal.split(u'|');
         env->dansModal = [&](QWidget* w) {
             // Back from a window opened over a dialog, the dialog is active again (not the board:

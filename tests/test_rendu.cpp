@@ -54,8 +54,12 @@ void comparer(QWidget* w, const QString& nom)
 // (protanopia) cones: Machado, Oliveira and Fernandes (2009), severity 1, applied in linear RGB.
 using Vision = std::array<std::array<double, 3>, 3>;
 constexpr Vision visions[] = {{{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}}, // grey
-    {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}}, // deuteranopia
-    {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}}}; // protanopia
+                              {{{0.367322, 0.860646, -0.227968},
+                                {0.280085, 0.672501, 0.047413},
+                                {-0.011820, 0.042940, 0.968881}}}, // deuteranopia
+                              {{{0.152286, 1.052583, -0.204868},
+                                {0.114503, 0.786281, 0.099216},
+                                {-0.003882, -0.048116, 1.051998}}}}; // protanopia
 double distance(QRgb p, QRgb q, const Vision& m)
 {
     const auto lineaire = [](QRgb p) {
@@ -68,11 +72,13 @@ double distance(QRgb p, QRgb q, const Vision& m)
         return c;
     };
     const auto gamma = [](double y) {
-        return 255 * (y <= 0.0031308 ? 12.92 * std::max(y, 0.0) : 1.055 * std::pow(std::min(y, 1.0), 1 / 2.4) - 0.055); };
+        return 255 * (y <= 0.0031308 ? 12.92 * std::max(y, 0.0) : 1.055 * std::pow(std::min(y, 1.0), 1 / 2.4) - 0.055);
+    };
     const auto a = lineaire(p), b = lineaire(q);
     double somme = 0;
     for (const auto& r : m)
-        somme += std::pow(gamma(r[0] * a[0] + r[1] * a[1] + r[2] * a[2]) - gamma(r[0] * b[0] + r[1] * b[1] + r[2] * b[2]), 2);
+        somme += std::pow(
+            gamma(r[0] * a[0] + r[1] * a[1] + r[2] * a[2]) - gamma(r[0] * b[0] + r[1] * b[1] + r[2] * b[2]), 2);
     return std::sqrt(somme / 3);
 }
 } // namespace
@@ -116,7 +122,8 @@ private slots:
         j->partie(QStringLiteral("Super"), QStringLiteral("I"), QStringLiteral("RRBVX"), 20);
         for (const char* r : {"RBVJO", "XRINB", "RRVVX"})
             j->jouer(r);
-        for (const Qt::Key k : {Qt::Key_R, Qt::Key_R, Qt::Key_Right, Qt::Key_N}) j->touche(k);
+        for (const Qt::Key k : {Qt::Key_R, Qt::Key_R, Qt::Key_Right, Qt::Key_N})
+            j->touche(k);
         j->avancer(83);
         j->tic(f->Timer4);
         j->tic(f->Timer3, 5);
@@ -190,16 +197,20 @@ private slots:
         // Its caption "Combi No: 600" whole in the desktop's title face, beside an icon and three buttons.
         QFont t = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         t.setBold(true);
-        QVERIFY(p->width() >= QFontMetrics(t).horizontalAdvance(QStringLiteral("Combi No: 600")) + 4 * QFontMetrics(t).height());
+        QVERIFY(p->width()
+                >= QFontMetrics(t).horizontalAdvance(QStringLiteral("Combi No: 600")) + 4 * QFontMetrics(t).height());
     }
 
     // Colour is never the only cue: in grey and both red-green blindnesses, any two pegs as the board draws them at
-    // this scale differ, pixel by pixel on average over the disc, by twice what their colours alone give in grey (8 of 255).
+    // this scale differ, pixel by pixel on average over the disc, by twice what their colours alone give in grey (8 of
+    // 255).
     void pionsSansCouleur()
     {
         const std::array<PegImage*, 8> pions = f->palette();
         const int px = pions[0]->width();
-        const auto image = [px](PegImage* p) { return artwork::image(artwork::chemin("peg_" + p->Tag()), QSize(px, px), 1.0); };
+        const auto image = [px](PegImage* p) {
+            return artwork::image(artwork::chemin("peg_" + p->Tag()), QSize(px, px), 1.0);
+        };
         QStringList proches;
         for (int paire = 0; paire < 64; ++paire) {
             const int i = paire / 8, j = paire % 8;
@@ -210,7 +221,10 @@ private slots:
                     if (std::hypot(k % px + 0.5 - px / 2.0, k / px + 0.5 - px / 2.0) <= px * 14.0 / 32)
                         somme += distance(a.pixel(k % px, k / px), b.pixel(k % px, k / px), visions[v]), ++n;
                 if (n && somme / n < 16)
-                    proches << QStringLiteral("%1%2 %3 px (%4): %5").arg(pions[i]->Tag(), pions[j]->Tag()).arg(px).arg(v)
+                    proches << QStringLiteral("%1%2 %3 px (%4): %5")
+                                   .arg(pions[i]->Tag(), pions[j]->Tag())
+                                   .arg(px)
+                                   .arg(v)
                                    .arg(somme / n, 0, 'f', 1);
             }
         }

@@ -9,12 +9,12 @@ Q_DECLARE_METATYPE(std::vector<float>)
 
 namespace {
 // The draw from scripted numbers; past the script it reads 0.999, the top letter.
-QString tirer(int nb_pions, int nb_couleurs, const QString& mode, const std::vector<float>& nombres, int* appels = nullptr)
+QString tirer(int nb_pions, int nb_couleurs, const QString& mode, const std::vector<float>& nombres,
+              int* appels = nullptr)
 {
     int n = 0;
-    const QString c = rules::tirer_combinaison(nb_pions, nb_couleurs, mode, [&] {
-        return n < int(nombres.size()) ? nombres[n++] : (++n, 0.999f);
-    });
+    const QString c = rules::tirer_combinaison(nb_pions, nb_couleurs, mode,
+                                               [&] { return n < int(nombres.size()) ? nombres[n++] : (++n, 0.999f); });
     if (appels)
         *appels = n;
     return c;
@@ -66,12 +66,14 @@ private slots:
             l8 += j.label8[k].isEmpty() ? QStringLiteral(".") : j.label8[k];
         }
         for (int k = 0; k < j.nb_marques; ++k)
-            m << (j.marques[k].noir ? QStringLiteral("N") : QStringLiteral("B")) + QString::number(j.marques[k].position);
+            m << (j.marques[k].noir ? QStringLiteral("N") : QStringLiteral("B"))
+                    + QString::number(j.marques[k].position);
         QCOMPARE(l3 + u'|' + l8 + u'|' + m.join(u' '), bien_places + u'|' + mal_places + u'|' + marques);
         QCOMPARE(j.noirs, int(marques.count(u'N')));
         QCOMPARE(j.blancs, int(marques.count(u'B')));
         // Cell 0 and the cells past the row stay empty, even against a longer secret.
-        QVERIFY(j.label3[0].isEmpty() && j.label8[0].isEmpty() && (n == 5 || (j.label3[5].isEmpty() && j.label8[5].isEmpty())));
+        QVERIFY(j.label3[0].isEmpty() && j.label8[0].isEmpty()
+                && (n == 5 || (j.label3[5].isEmpty() && j.label8[5].isEmpty())));
     }
 
     // Every proposition against every secret of the normal game: black + white is the colour
@@ -115,14 +117,16 @@ private slots:
         QTest::addColumn<QString>("combinaison");
         const float b6 = 2.0f / 6.0f, j6 = 4.0f / 6.0f, b8 = 0.25f, x8 = 1.0f - 1.0f / 32.0f;
         // r x colours in single precision, halves to even; 0 is R, or Z in Expert (three at most).
-        QTest::newRow("v/8 exact, toutes les lettres") << 8 << 8 << "expert"
-            << std::vector<float>{0, 0.125f, 0.25f, 0.375f, 0.5f, 0.625f, 0.75f, 0.875f} << "RRBVJOIN";
+        QTest::newRow("v/8 exact, toutes les lettres")
+            << 8 << 8 << "expert" << std::vector<float>{0, 0.125f, 0.25f, 0.375f, 0.5f, 0.625f, 0.75f, 0.875f}
+            << "RRBVJOIN";
         QTest::newRow("1 et 8/8") << 2 << 8 << "debutant" << std::vector<float>{0.125f, 1.0f} << "RX";
-        QTest::newRow("demis vers le pair, 8") << 6 << 8 << "expert"
-            << std::vector<float>{0.0625f, 0.1875f, 0.3125f, 0.4375f, 0.5625f, 0.9375f} << "RBBJJX";
+        QTest::newRow("demis vers le pair, 8")
+            << 6 << 8 << "expert" << std::vector<float>{0.0625f, 0.1875f, 0.3125f, 0.4375f, 0.5625f, 0.9375f}
+            << "RBBJJX";
         // 3.5/6 lands on 3.5 only once the product is rounded to single precision: J, not V.
-        QTest::newRow("demis vers le pair, 6") << 5 << 6 << "debutant"
-            << std::vector<float>{2.5f / 6, 3.5f / 6, 5.5f / 6, 0.999f, 0.08f} << "BJIIR";
+        QTest::newRow("demis vers le pair, 6")
+            << 5 << 6 << "debutant" << std::vector<float>{2.5f / 6, 3.5f / 6, 5.5f / 6, 0.999f, 0.08f} << "BJIIR";
         QTest::newRow("NE quatre zéros") << 4 << 6 << "top" << std::vector<float>{0, 0, 0, 0} << "ZZZR";
         QTest::newRow("NE sans zéro") << 4 << 6 << "top" << std::vector<float>{b6, j6, b6, j6} << "BJBJ";
         QTest::newRow("NN zéros") << 4 << 6 << "expert" << std::vector<float>{0, 0, 0, 0} << "RRRR";
@@ -156,7 +160,8 @@ private slots:
             }
         }
         QCOMPARE(rules::lettre_valeur(0) + rules::lettre_valeur(9) + rules::lettre_valeur(-1), QString());
-        QVERIFY(!rules::combinaison_du_bloc(-1, QStringLiteral("RBVJ")) && !rules::combinaison_du_bloc(6, QStringLiteral("RBVJ")));
+        QVERIFY(!rules::combinaison_du_bloc(-1, QStringLiteral("RBVJ"))
+                && !rules::combinaison_du_bloc(6, QStringLiteral("RBVJ")));
     }
 
     void points_data()
@@ -194,8 +199,9 @@ private slots:
         QStringList vus;
         for (const QString cle : {"NI", "NN", "NE", "SI", "SN", "SE", "sn", "", "SN12"})
             vus << QStringLiteral("%1 %2 %3").arg(cle).arg(rules::facteur(cle)).arg(rules::bloc(cle));
-        QCOMPARE(vus.join(u','), QStringLiteral("NI 1000 0,NN 2500 1,NE 5000 2,SI 10000 3,SN 30000 4,SE 50000 5,"
-                                                "sn 0 -1, 0 -1,SN12 0 -1"));
+        QCOMPARE(vus.join(u','),
+                 QStringLiteral("NI 1000 0,NN 2500 1,NE 5000 2,SI 10000 3,SN 30000 4,SE 50000 5,"
+                                "sn 0 -1, 0 -1,SN12 0 -1"));
         QStringList arrondis;
         for (double x : {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 2.4999, 2.5001, 259.5, 64.875})
             arrondis << QString::number(rules::arrondi32(x)) + u'/' + QString::number(rules::arrondi16(x));
@@ -212,8 +218,9 @@ private slots:
         QStringList textes;
         for (qint64 s : {0, 9, 60, 160, 3599, 3725, 86399, 359999, 360000})
             textes << rules::texte_temps(s);
-        QCOMPARE(textes.join(u' '), QStringLiteral("00h00mn00s 00h00mn09s 00h01mn00s 00h02mn40s 00h59mn59s 01h02mn05s "
-                                                   "23h59mn59s 99h59mn59s 100h00mn00s"));
+        QCOMPARE(textes.join(u' '),
+                 QStringLiteral("00h00mn00s 00h00mn09s 00h01mn00s 00h02mn40s 00h59mn59s 01h02mn05s "
+                                "23h59mn59s 99h59mn59s 100h00mn00s"));
         // Elapsed seconds count the second boundaries crossed, across midnight and time zones.
         const QDate jour(2003, 3, 14);
         auto t = [&](int h, int m, int s, int ms) { return QDateTime(jour, QTime(h, m, s, ms), QTimeZone::utc()); };
@@ -221,7 +228,8 @@ private slots:
         ecarts << rules::secondes_ecoulees(t(10, 0, 0, 900), t(10, 0, 1, 100))
                << rules::secondes_ecoulees(t(10, 0, 0, 0), t(10, 0, 0, 999))
                << rules::secondes_ecoulees(t(10, 0, 0, 500), t(10, 0, 30, 499))
-               << rules::secondes_ecoulees(t(23, 59, 59, 0), QDateTime(jour.addDays(1), QTime(0, 0, 1), QTimeZone::utc()))
+               << rules::secondes_ecoulees(t(23, 59, 59, 0),
+                                           QDateTime(jour.addDays(1), QTime(0, 0, 1), QTimeZone::utc()))
                << rules::secondes_ecoulees(t(10, 0, 0, 0), QDateTime(jour, QTime(11, 0, 10), QTimeZone(3600)))
                << rules::secondes_ecoulees(QDateTime(), t(0, 0, 0, 0));
         QCOMPARE(ecarts, (QList<qint64>{1, 0, 30, 2, 10, 0}));

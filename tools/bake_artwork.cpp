@@ -1,9 +1,9 @@
 // Build step: renders the game's SVG pictures once, at every size the windows draw them, so the
 // game itself never parses SVG. Each rendering is named art/<scale>/<picture>/<width>x<height>;
 // it is raw premultiplied RGBA bytes, row after row (byte order fixed, whatever the machine), save
-// at scale 2 and for the pictures marked "png" in the list, which are PNG files. An art.qrc lists them for rcc. Sizes come from a list of the pictures and their
-// sizes in logical pixels; each size is rendered for every window scale from 1 to 3.
-// Usage: bake_artwork <folder of the .svg files> <size list> <output folder>
+// at scale 2 and for the pictures marked "png" in the list, which are PNG files. An art.qrc lists them for rcc. Sizes
+// come from a list of the pictures and their sizes in logical pixels; each size is rendered for every window scale from
+// 1 to 3. Usage: bake_artwork <folder of the .svg files> <size list> <output folder>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -122,9 +122,10 @@ int main(int argc, char* argv[])
     // The window scales chosen from the screen, and a scale factor of 2 on top of scale 1.
     for (const double echelle : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
         for (const Taille& t : tailles) {
-            const QSize pixels(int(std::lround(t.logique.width() * echelle)), int(std::lround(t.logique.height() * echelle)));
-            const QString nom = QStringLiteral("art/%1/%2/%3x%4")
-                                    .arg(echelle).arg(t.image).arg(pixels.width()).arg(pixels.height());
+            const QSize pixels(int(std::lround(t.logique.width() * echelle)),
+                               int(std::lround(t.logique.height() * echelle)));
+            const QString nom
+                = QStringLiteral("art/%1/%2/%3x%4").arg(echelle).arg(t.image).arg(pixels.width()).arg(pixels.height());
             // A size already rendered at scale 1 (a 32-pixel icon is a 16-pixel one at scale 2).
             const QString cle = t.image + QLatin1Char('/') + nom.section(QLatin1Char('/'), -1);
             if (faites.contains(cle))
@@ -143,7 +144,8 @@ int main(int argc, char* argv[])
         *s << "  </qresource>\n</RCC>\n";
         s->flush();
     }
-    for (const auto& [nom, texte] : {std::pair{QStringLiteral("art.qrc"), qrc}, std::pair{QStringLiteral("art-echelles.qrc"), qrc_autres}}) {
+    for (const auto& [nom, texte] :
+         {std::pair{QStringLiteral("art.qrc"), qrc}, std::pair{QStringLiteral("art-echelles.qrc"), qrc_autres}}) {
         QFile f(sortie.filePath(nom));
         if (!f.open(QIODevice::WriteOnly) || f.write(texte.toUtf8()) != texte.toUtf8().size()) {
             std::fprintf(stderr, "bake_artwork: cannot write %s\n", qPrintable(nom));

@@ -39,7 +39,9 @@ void Joueur::choisir(const QString& type, const QString& mode, int chrono, int p
     if (f->Width() < 5000)
         cliquer(f->cmdOptions);
     f->cboJeu->setCurrentIndex(f->cboJeu->findText(type));
-    QRadioButton* bouton = mode == QLatin1String("I") ? f->optDebutant : mode == QLatin1String("N") ? f->optExpert : f->optTop;
+    QRadioButton* bouton = mode == QLatin1String("I") ? f->optDebutant
+        : mode == QLatin1String("N")                  ? f->optExpert
+                                                      : f->optTop;
     cliquer(bouton);
     if (f->chkTemps->isChecked() != (chrono > 0))
         cliquer(f->chkTemps);

@@ -21,7 +21,7 @@ constexpr int delai_ms = 300;
 // own, and a changed name of an unfocused object reaches the reader without its text.
 class Notification : public QAccessibleWidget {
 public:
-    explicit Notification(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    explicit Notification(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) { }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)

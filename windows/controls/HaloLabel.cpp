@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-HaloLabel::HaloLabel(const QString& texte, const QColor& halo, QWidget* parent) : QLabel(texte, parent), halo_(halo) {}
+HaloLabel::HaloLabel(const QString& texte, const QColor& halo, QWidget* parent) : QLabel(texte, parent), halo_(halo) { }
 
 void HaloLabel::paintEvent(QPaintEvent*)
 {

@@ -18,18 +18,15 @@ namespace {
 // reads its tooltip.
 class PionAccessible : public QAccessibleWidget {
 public:
-    explicit PionAccessible(PegImage* pion) : QAccessibleWidget(pion, QAccessible::Graphic) {}
+    explicit PionAccessible(PegImage* pion) : QAccessibleWidget(pion, QAccessible::Graphic) { }
     QString text(QAccessible::Text t) const override
     {
         auto* pion = static_cast<PegImage*>(widget());
         switch (t) {
-        case QAccessible::Name:
-            return pion->accessibleName().isEmpty() ? pion->toolTip() : pion->accessibleName();
+        case QAccessible::Name: return pion->accessibleName().isEmpty() ? pion->toolTip() : pion->accessibleName();
         case QAccessible::Value:
-        case QAccessible::Description:
-            return pion->Couleur();
-        default:
-            return QAccessibleWidget::text(t);
+        case QAccessible::Description: return pion->Couleur();
+        default: return QAccessibleWidget::text(t);
         }
     }
 };
@@ -109,7 +106,8 @@ void PegImage::appliquerCurseur()
 {
     if (mousePointer_ == vbCustom && !mouseIcon_.isEmpty()) {
         const QSize taille(twips::px(360), twips::px(360));
-        setCursor(QCursor(artwork::rendu(mouseIcon_, taille, devicePixelRatioF()), taille.width() / 2, taille.height() / 2));
+        setCursor(
+            QCursor(artwork::rendu(mouseIcon_, taille, devicePixelRatioF()), taille.width() / 2, taille.height() / 2));
     } else {
         unsetCursor();
     }

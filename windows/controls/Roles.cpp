@@ -15,13 +15,15 @@ const char* const propriete_cache = "chromalis_cache";
 // A result slot: black, white, or empty while it is grey.
 class Fente : public QAccessibleWidget {
 public:
-    explicit Fente(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    explicit Fente(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) { }
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const int c = static_cast<CircleShape*>(widget())->FillColor();
-        return c == 0x000000 ? QStringLiteral("noir") : c == 0xFFFFFF ? QStringLiteral("blanc") : QStringLiteral("vide");
+        return c == 0x000000 ? QStringLiteral("noir")
+            : c == 0xFFFFFF  ? QStringLiteral("blanc")
+                             : QStringLiteral("vide");
     }
 };
 
@@ -29,7 +31,7 @@ public:
 // change events would carry the text to every listener even then.
 class Secret : public QAccessibleWidget {
 public:
-    Secret(QWidget* w, QAccessible::Role r) : QAccessibleWidget(w, r) {}
+    Secret(QWidget* w, QAccessible::Role r) : QAccessibleWidget(w, r) { }
     QString text(QAccessible::Text t) const override
     {
         if (widget()->isHidden())

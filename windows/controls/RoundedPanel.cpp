@@ -2,8 +2,11 @@
 
 #include <QPainter>
 
-RoundedPanel::RoundedPanel(QWidget* parent, const QColor& fond, const QColor& bord, qreal rayon)
-    : QWidget(parent), fond_(fond), bord_(bord), rayon_(rayon)
+RoundedPanel::RoundedPanel(QWidget* parent, const QColor& fond, const QColor& bord, qreal rayon) :
+    QWidget(parent),
+    fond_(fond),
+    bord_(bord),
+    rayon_(rayon)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -15,8 +15,10 @@ public:
     void setTailleTwips(int largeur, int hauteur);
     int LargeurTwips() const { return largeur_; }
     int HauteurTwips() const { return hauteur_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
+
 private:
     int fillColor_ = 0x808080;
     int largeur_ = 0;
@@ -27,8 +29,10 @@ class LineControl : public QWidget {
     Q_OBJECT
 public:
     explicit LineControl(QWidget* parent = nullptr, const QColor& couleur = Qt::black);
+
 protected:
     void paintEvent(QPaintEvent*) override;
+
 private:
     QColor couleur_;
 };

@@ -19,11 +19,12 @@ public:
 private:
     class Borne : public QValidator {
     public:
-        explicit Borne(const TextBox& t) : t_(t) {}
+        explicit Borne(const TextBox& t) : t_(t) { }
         State validate(QString& texte, int&) const override
         {
             return texte.size() <= t_.longueur_ ? Acceptable : Invalid;
         }
+
     private:
         const TextBox& t_;
     };

@@ -17,6 +17,7 @@ public:
     void setInterval(int ms);
 signals:
     void Timer();
+
 private:
     void appliquer();
     QTimer timer_;

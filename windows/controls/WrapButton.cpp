@@ -5,7 +5,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-WrapButton::WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+WrapButton::WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) { }
 
 void WrapButton::paintEvent(QPaintEvent*)
 {

@@ -7,6 +7,7 @@ class WrapButton : public QPushButton {
     Q_OBJECT
 public:
     explicit WrapButton(const QString& caption, QWidget* parent = nullptr);
+
 protected:
     void paintEvent(QPaintEvent*) override;
 };

@@ -45,7 +45,8 @@ const QStringList& echelles(bool toutes = false)
     }
     if (liste.isEmpty()) {
         liste = QDir(QStringLiteral(":/art")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        std::sort(liste.begin(), liste.end(), [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
+        std::sort(liste.begin(), liste.end(),
+                  [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
     }
     return liste;
 }
@@ -98,7 +99,8 @@ QImage mettre_a_l_echelle(const QString& chemin, QSize pixels)
     const auto aire = [](QSize t) { return qint64(t.width()) * t.height(); };
     QSize meilleure;
     for (const QSize s : std::as_const(tailles))
-        if (s.width() >= pixels.width() && s.height() >= pixels.height() && (meilleure.isEmpty() || aire(s) < aire(meilleure)))
+        if (s.width() >= pixels.width() && s.height() >= pixels.height()
+            && (meilleure.isEmpty() || aire(s) < aire(meilleure)))
             meilleure = s;
     if (meilleure.isEmpty())
         for (const QSize s : std::as_const(tailles))
@@ -150,7 +152,7 @@ QPixmap rendu(const QString& chemin, QSize taille, qreal dpr)
 {
     static QHash<QString, QPixmap> cache;
     const QString cle = chemin + QLatin1Char('/') + nom_taille(pixels_de(taille, dpr)) + QLatin1Char('@')
-                      + QString::number(dpr);
+        + QString::number(dpr);
     auto it = cache.constFind(cle);
     if (it != cache.constEnd())
         return *it;
@@ -163,7 +165,7 @@ QPixmap rendu(const QString& chemin, QSize taille, qreal dpr)
 namespace {
 class MoteurIcone : public QIconEngine {
 public:
-    explicit MoteurIcone(QString chemin) : chemin_(std::move(chemin)) {}
+    explicit MoteurIcone(QString chemin) : chemin_(std::move(chemin)) { }
     QIconEngine* clone() const override { return new MoteurIcone(chemin_); }
     QSize actualSize(const QSize& taille, QIcon::Mode, QIcon::State) override { return taille; }
     // The sizes a window manager is offered for the window's icon.

@@ -15,7 +15,7 @@ namespace {
 class IndicateursAEchelle : public QProxyStyle {
 public:
     // Over the style in use, the one the desktop or the player chose.
-    IndicateursAEchelle() : QProxyStyle(QApplication::style()->name()) {}
+    IndicateursAEchelle() : QProxyStyle(QApplication::style()->name()) { }
     int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
     {
         const int base = QProxyStyle::pixelMetric(m, o, w);
@@ -25,10 +25,8 @@ public:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
         case PM_CheckBoxLabelSpacing:
-        case PM_RadioButtonLabelSpacing:
-            return police::px(base);
-        default:
-            return base;
+        case PM_RadioButtonLabelSpacing: return police::px(base);
+        default: return base;
         }
     }
 };

@@ -93,9 +93,10 @@ bool frmAide::Afficher(const QString& chemin)
     fenetre->charger(html, chemin);
     // Asked from a modal window (the end of a game, the scores), the help must take the input
     // itself, or that window would leave it unreachable until it closes.
-    const Qt::WindowModality modalite =
-        QApplication::activeModalWidget() && QApplication::activeModalWidget() != fenetre ? Qt::ApplicationModal
-                                                                                          : Qt::NonModal;
+    const Qt::WindowModality modalite = QApplication::activeModalWidget()
+            && QApplication::activeModalWidget() != fenetre
+        ? Qt::ApplicationModal
+        : Qt::NonModal;
     if (fenetre->windowModality() != modalite) {
         fenetre->hide();
         fenetre->setWindowModality(modalite);
@@ -108,7 +109,8 @@ bool frmAide::Afficher(const QString& chemin)
 
 void frmAide::charger(const QString& html, const QString& chemin)
 {
-    static const QRegularExpression pion(QStringLiteral(R"re(<span class="(pion|fiche|trou) ?(\w*)"[^>]*>\s*</span>)re"));
+    static const QRegularExpression pion(
+        QStringLiteral(R"re(<span class="(pion|fiche|trou) ?(\w*)"[^>]*>\s*</span>)re"));
     QString texte;
     qsizetype suite = 0;
     for (const QRegularExpressionMatch& m : pion.globalMatch(html)) {

@@ -29,8 +29,10 @@ constexpr int haut_temps = 1590;
 constexpr int hauteur_temps = 1110;
 } // namespace
 
-frmFIN::frmFIN() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                                        | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+frmFIN::frmFIN() :
+    QDialog(nullptr,
+            Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                | Qt::CustomizeWindowHint)
 {
     setFixedSize(px(5655), px(2790));
 
@@ -128,7 +130,8 @@ void frmFIN::Form_Load()
     const QList<PegImage*> images = f->images();
     for (int k = 1; k <= nb_pions && k <= 5; ++k) {
         const QString lettre = secret.mid(k - 1, 1);
-        imgSolution[k]->setAccessibleName(QStringLiteral("pion ") + QString::number(k) + QStringLiteral(" : ") + PegImage::nomCouleur(lettre));
+        imgSolution[k]->setAccessibleName(QStringLiteral("pion ") + QString::number(k) + QStringLiteral(" : ")
+                                          + PegImage::nomCouleur(lettre));
         for (PegImage* image : images) {
             if (image->Tag() == lettre && !lettre.isEmpty()) {
                 imgSolution[k]->setPicture(image->Picture());

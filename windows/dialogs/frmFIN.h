@@ -47,11 +47,12 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
+
 public:
     void reject() override;
     void setVisible(bool visible) override;
-protected:
 
+protected:
 private:
     // Runs the No action once per closing.
     bool fermer();

@@ -22,9 +22,8 @@
 
 using platform::vbInformation;
 
-frmParties::frmParties()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::MSWindowsFixedSizeDialogHint)
+frmParties::frmParties() :
+    QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Combi No: /"));
     setFixedSize(twips::px(2400), twips::px(6660));
@@ -69,7 +68,10 @@ frmParties::frmParties()
     cmdModifier->setGeometry(twips::rect(120, 6075, 2160, 495));
     cmdModifier->setToolTip(QStringLiteral("modifier la combinaison"));
 
-    connect(lstParties, &QListWidget::currentRowChanged, this, [this](int k) { if (k >= 0) lstParties_Click(); });
+    connect(lstParties, &QListWidget::currentRowChanged, this, [this](int k) {
+        if (k >= 0)
+            lstParties_Click();
+    });
     connect(lstParties, &QListWidget::itemDoubleClicked, this, &frmParties::lstParties_DblClick);
     connect(txtNumPartie, &QLineEdit::textEdited, this, &frmParties::txtNumPartie_TextEdited);
     connect(cmdChercher, &QPushButton::clicked, this, &frmParties::cmdChercher_Click);
@@ -131,8 +133,8 @@ void frmParties::activer(bool actif)
 
 void frmParties::appliquer_verrou()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{txtNumPartie, cmdChercher, cmdIdentique, cmdModifier,
-                                                      lstParties, cmdChercherNom})
+    for (QWidget* w : std::initializer_list<QWidget*>{txtNumPartie, cmdChercher, cmdIdentique, cmdModifier, lstParties,
+                                                      cmdChercherNom})
         w->setEnabled(actif_);
 }
 
@@ -198,7 +200,8 @@ void frmParties::cmdChercher_Click()
 void frmParties::cmdChercherNom_Click()
 {
     const QString cherche = platform::InputBox(QStringLiteral("Entrez la combinaison de la partie:"),
-                                               QStringLiteral("Partie"), QString()).toUpper();
+                                               QStringLiteral("Partie"), QString())
+                                .toUpper();
     if (cherche.isEmpty())
         return;
     for (int k = 0; k < lstParties->count(); ++k) {
@@ -245,8 +248,8 @@ void frmParties::cmdModifier_Click()
     }
     const int k = lstParties->row(choix.first());
     const QString reponse = platform::InputBox(QStringLiteral("Entrez la nouvelle valeur de la combinaison:"),
-                                               QStringLiteral("Modification de la combinaison"),
-                                               choix.first()->text()).toUpper();
+                                               QStringLiteral("Modification de la combinaison"), choix.first()->text())
+                                .toUpper();
     if (reponse.isEmpty())
         return;
     // A predefined game must stay winnable: the right length, only the colours of its game.
@@ -254,9 +257,8 @@ void frmParties::cmdModifier_Click()
     if (!rules::combinaison_du_bloc(bloc, reponse)) {
         const bool super = bloc >= 3;
         QString regle = QStringLiteral("Une combinaison des parties ") + rules::nom_partie(k + 1).left(2)
-                        + QStringLiteral(" compte ") + QString::number(super ? 5 : 4)
-                        + QStringLiteral(" lettres parmi ")
-                        + (super ? QStringLiteral("R - B - V - J - O - I - N - X") : QStringLiteral("R - B - V - J - O - I"));
+            + QStringLiteral(" compte ") + QString::number(super ? 5 : 4) + QStringLiteral(" lettres parmi ")
+            + (super ? QStringLiteral("R - B - V - J - O - I - N - X") : QStringLiteral("R - B - V - J - O - I"));
         if (bloc == 2 || bloc == 5)
             regle += QStringLiteral(", ou Z pour une place vide");
         platform::MsgBox(regle + QStringLiteral(".\nLa combinaison n'a pas été modifiée."), vbInformation,

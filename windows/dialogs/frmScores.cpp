@@ -100,8 +100,8 @@ void frmScores::Extraire_donnees(std::int16_t place, const QString& donnee)
     Afficher_scores(place, champs[0], champs[1], champs[2], champs[3], champs[4]);
 }
 
-void frmScores::Afficher_scores(std::int16_t p, const QString& S, const QString& n, const QString& c,
-                                const QString& t, const QString& j)
+void frmScores::Afficher_scores(std::int16_t p, const QString& S, const QString& n, const QString& c, const QString& t,
+                                const QString& j)
 {
     std::array<QLineEdit*, 5>* boites = ligne(p);
     if (!boites)

@@ -21,8 +21,8 @@ public:
 
     void VoirScores(const QString& section);
     void Extraire_donnees(std::int16_t place, const QString& donnee);
-    void Afficher_scores(std::int16_t p, const QString& S, const QString& n, const QString& c,
-                         const QString& t, const QString& j);
+    void Afficher_scores(std::int16_t p, const QString& S, const QString& n, const QString& c, const QString& t,
+                         const QString& j);
 
     void cmdValider_Click();
     void cmdVoir_Click();
@@ -51,8 +51,8 @@ public:
     // Row numbers, indexes 1 to 10 (0 unused).
     std::array<QLabel*, 11> lblRang{};
     // Boxes 0 to 4: points, name, moves, time, date.
-    std::array<QLineEdit*, 5> txtPremier{}, txtSecond{}, txtTrois{}, txtQuatre{}, txtCinq{},
-        txtSix{}, txtSept{}, txtHuit{}, txtNeuf{}, txtDix{};
+    std::array<QLineEdit*, 5> txtPremier{}, txtSecond{}, txtTrois{}, txtQuatre{}, txtCinq{}, txtSix{}, txtSept{},
+        txtHuit{}, txtNeuf{}, txtDix{};
     QPushButton* cmdValider = nullptr;
     QLabel* lblConsigne = nullptr;
     QLabel* lblChoixJeu = nullptr;

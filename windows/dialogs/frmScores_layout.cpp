@@ -73,9 +73,8 @@ QLabel* etiquette(const QString& texte, QWidget* parent, const QRect& place)
 }
 } // namespace
 
-frmScores::frmScores()
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::MSWindowsFixedSizeDialogHint)
+frmScores::frmScores() :
+    QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("CHROMALIS: Tableau des scores"));
     setHeight(hauteur_visualisation);

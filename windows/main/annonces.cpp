@@ -46,7 +46,8 @@ QString trou(int Index)
     const int K = num_ligne;
     if (K < 1 || K > 12 || Index < 1 || Index > 5)
         return QString();
-    return QStringLiteral("trou ") + QString::number(Index) + QStringLiteral(" : ") + principal()->img[K][Index]->Couleur();
+    return QStringLiteral("trou ") + QString::number(Index) + QStringLiteral(" : ")
+        + principal()->img[K][Index]->Couleur();
 }
 
 void pose(int K, int Index)
@@ -81,11 +82,13 @@ void rangee_jugee(int K)
         for (int n = 1; n <= nb_pions && n <= 5; ++n) {
             const int c = f->shaGris[K][n]->FillColor();
             if (c == 0x000000 || c == 0xFFFFFF)
-                trous << QStringLiteral("trou ") + QString::number(n) + (c == 0 ? QStringLiteral(" noir") : QStringLiteral(" blanc"));
+                trous << QStringLiteral("trou ") + QString::number(n)
+                        + (c == 0 ? QStringLiteral(" noir") : QStringLiteral(" blanc"));
         }
     }
-    const QString resultat = trous.isEmpty() ? f->Line[K]->accessibleName()
-                                             : QStringLiteral("Rangée ") + QString::number(K) + QStringLiteral(" : ") + trous.join(QStringLiteral(", "));
+    const QString resultat = trous.isEmpty()
+        ? f->Line[K]->accessibleName()
+        : QStringLiteral("Rangée ") + QString::number(K) + QStringLiteral(" : ") + trous.join(QStringLiteral(", "));
     dire(resultat + QStringLiteral(". Rangée ") + QString::number(K + 1) + QLatin1Char('.'));
 }
 

@@ -27,7 +27,6 @@
 #include <QScreen>
 #include <QTimer>
 
-
 namespace {
 // Borders of the window, in twips: the outer width is the client width plus these.
 constexpr int bordure = 135;
@@ -125,7 +124,8 @@ void frmChromalis::construireTableau()
 
     for (int K = 1; K <= 12; ++K) {
         for (int Index = 1; Index <= 5; ++Index) {
-            img[K][Index] = image(Frame1, twips::rect(360 + 420 * (Index - 1), 540 + 420 * (K - 1), 405, 405), QString());
+            img[K][Index] = image(Frame1, twips::rect(360 + 420 * (Index - 1), 540 + 420 * (K - 1), 405, 405),
+                                  QString());
             img[K][Index]->setAccepteDepot(true);
             shaGris[K][Index] = new CircleShape(Frame1);
             shaGris[K][Index]->move(twips::px(2760 + 240 * (Index - 1)), twips::px(660 + 420 * (K - 1)));
@@ -138,7 +138,8 @@ void frmChromalis::construireTableau()
     static const int gauches3[6] = {0, 180, 420, 660, 960, 1260};
     static const int gauches8[6] = {0, 2400, 2700, 3000, 3300, 3600};
     for (int n = 1; n <= 5; ++n) {
-        Label3[n] = etiquette(Frame1, QString(), twips::rect(gauches3[n], 180, 285, 255), QStringLiteral("lettre à la bonne place"));
+        Label3[n] = etiquette(Frame1, QString(), twips::rect(gauches3[n], 180, 285, 255),
+                              QStringLiteral("lettre à la bonne place"));
         Label8[n] = etiquette(Frame1, QString(), twips::rect(gauches8[n], 180, 285, 255),
                               QStringLiteral("lettre dans le mot mais, pas à la bonne place"));
         for (QLabel* l : {Label3[n], Label8[n]}) {
@@ -164,7 +165,8 @@ void frmChromalis::construireTableau()
     // Where the heavy poster face is missing, fontconfig may hand out a dingbats font for it: the
     // narrow sans in bold is the stand-in.
     QFont impact;
-    impact.setFamilies({QStringLiteral("Impact"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
+    impact.setFamilies(
+        {QStringLiteral("Impact"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
     impact.setPointSizeF(24 * twips::echelle);
     impact.setBold(true);
     lblPause->setFont(impact);
@@ -197,12 +199,14 @@ void frmChromalis::construireTableau()
                         QStringLiteral("Valider votre proposition"));
     cmdValider->setEnabled(false);
     Label6[0] = etiquette(Picture1, QStringLiteral("Chrono:"), twips::rect(60, 480, 600, 195));
-    Label2[3] = etiquette(Picture1, QString(), twips::rect(660, 480, 2595, 195), QStringLiteral("Barre de chronometrage"));
+    Label2[3] = etiquette(Picture1, QString(), twips::rect(660, 480, 2595, 195),
+                          QStringLiteral("Barre de chronometrage"));
     colorer(Label2[3], Qt::white, Qt::black);
     lblTemps = etiquette(Picture1, QString(), twips::rect(660, 480, 15, 195), QStringLiteral("Barre de chronometrage"));
     setCouleurBarre(0x00FF00);
     // Right-aligned against the "%": wide enough on its left for "100".
-    lblPourcent = etiquette(Picture1, QStringLiteral("0"), twips::rect(3420, 480, 300, 195), QStringLiteral("Pourcentage d'avancement"));
+    lblPourcent = etiquette(Picture1, QStringLiteral("0"), twips::rect(3420, 480, 300, 195),
+                            QStringLiteral("Pourcentage d'avancement"));
     Label4 = etiquette(Picture1, QStringLiteral("%"), twips::rect(3720, 480, 200, 195));
     // Digits and sign on one baseline, level with the bar.
     lblPourcent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -218,22 +222,31 @@ void frmChromalis::construirePalette()
     Frame2 = cadre(this, twips::rect(4140, 540, 615, 4755), couleur_plateau);
     Frame6[1]->raise();
     Label2[2] = etiquette(Frame2, QStringLiteral("pions"), twips::rect(60, 180, 500, 255));
-    struct Pion { PegImage** controle; const char* lettre; int gauche; int haut; const char* bulle; };
+    struct Pion {
+        PegImage** controle;
+        const char* lettre;
+        int gauche;
+        int haut;
+        const char* bulle;
+    };
     const Pion pions[] = {
-        {&ImageR, "R", 120, 480, "Pion rouge"},  {&ImageB, "B", 120, 960, "Pion bleu"},
-        {&ImageV, "V", 120, 1500, "Pion vert"},  {&ImageJ, "J", 120, 2040, "Pion jaune"},
-        {&ImageO, "O", 120, 2580, "Pion rose"},  {&ImageI, "I", 120, 3120, "Pion marron"},
+        {&ImageR, "R", 120, 480, "Pion rouge"},   {&ImageB, "B", 120, 960, "Pion bleu"},
+        {&ImageV, "V", 120, 1500, "Pion vert"},   {&ImageJ, "J", 120, 2040, "Pion jaune"},
+        {&ImageO, "O", 120, 2580, "Pion rose"},   {&ImageI, "I", 120, 3120, "Pion marron"},
         {&ImageN, "N", 135, 3645, "Pion violet"}, {&ImageX, "X", 120, 4200, "Pion bleu ciel"},
     };
     for (const Pion& p : pions)
-        *p.controle = image(Frame2, twips::rect(p.gauche, p.haut, 405, 405), QStringLiteral("peg_") + QLatin1String(p.lettre),
-                            QLatin1String(p.lettre), QString::fromUtf8(p.bulle));
+        *p.controle = image(Frame2, twips::rect(p.gauche, p.haut, 405, 405),
+                            QStringLiteral("peg_") + QLatin1String(p.lettre), QLatin1String(p.lettre),
+                            QString::fromUtf8(p.bulle));
 }
 
 void frmChromalis::construireCommandes()
 {
-    cmdAide = bouton(this, QStringLiteral("&Aide"), twips::rect(4140, 5340, 615, 555), QStringLiteral("Affiche l'aide..."));
-    cmdOptions = bouton(this, QStringLiteral("&Options >>>"), twips::rect(4140, 5940, 615, 555), QStringLiteral("Options"));
+    cmdAide = bouton(this, QStringLiteral("&Aide"), twips::rect(4140, 5340, 615, 555),
+                     QStringLiteral("Affiche l'aide..."));
+    cmdOptions = bouton(this, QStringLiteral("&Options >>>"), twips::rect(4140, 5940, 615, 555),
+                        QStringLiteral("Options"));
     cmdScores = bouton(this, QStringLiteral("&Scores"), twips::rect(4140, 6540, 615, 375));
     lblTriche = etiquette(this, QStringLiteral("A. Ferrand\nVentaroc\nnov. 2026"), twips::rect(4140, 6960, 615, 1035),
                           QStringLiteral("Informations"));
@@ -261,7 +274,8 @@ void frmChromalis::construireColonneOptions()
     shaBlanc->setFillColor(0xFFFFFF);
     shaBlanc->setGeometry(twips::rect(120, 960, 240, 240));
     imgBlanc = image(Frame5, twips::rect(120, 960, 240, 240), QStringLiteral("blanc"));
-    Label6[2] = etiquette(Frame5, QStringLiteral("Couleur éxistante mais pas à la bonne place"), twips::rect(420, 750, 915, 780));
+    Label6[2] = etiquette(Frame5, QStringLiteral("Couleur éxistante mais pas à la bonne place"),
+                          twips::rect(420, 750, 915, 780));
     // The second caption wraps into four lines of 13 pixels: its label is 52 pixels tall.
     for (QLabel* l : {Label6[1], Label6[2]})
         l->setWordWrap(true);
@@ -363,6 +377,7 @@ public:
         }
         return false;
     }
+
 private:
     QString texte_;
 };

@@ -23,7 +23,7 @@ int place_palette(int touche)
     static const int lettres[8] = {Qt::Key_R, Qt::Key_B, Qt::Key_V, Qt::Key_J,
                                    Qt::Key_O, Qt::Key_I, Qt::Key_N, Qt::Key_X};
     static const int azerty[8] = {Qt::Key_Ampersand, Qt::Key_Eacute, Qt::Key_QuoteDbl, Qt::Key_Apostrophe,
-                                  Qt::Key_ParenLeft, Qt::Key_Minus, Qt::Key_Egrave, Qt::Key_Underscore};
+                                  Qt::Key_ParenLeft, Qt::Key_Minus,  Qt::Key_Egrave,   Qt::Key_Underscore};
     for (int n = 0; n < 8; ++n)
         if (touche == lettres[n] || touche == Qt::Key_1 + n || touche == azerty[n])
             return n;
@@ -33,8 +33,9 @@ int place_palette(int touche)
 // The countdown bar reads as a progress bar whose value is the percentage shown beside it.
 class BarreAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    BarreAccessible(QWidget* barre, const QLabel* pourcent)
-        : QAccessibleWidget(barre, QAccessible::ProgressBar), pourcent_(pourcent)
+    BarreAccessible(QWidget* barre, const QLabel* pourcent) :
+        QAccessibleWidget(barre, QAccessible::ProgressBar),
+        pourcent_(pourcent)
     {
     }
     void* interface_cast(QAccessible::InterfaceType t) override
@@ -54,7 +55,7 @@ public:
         return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return pourcent_->text().toInt(); }
-    void setCurrentValue(const QVariant&) override {}
+    void setCurrentValue(const QVariant&) override { }
     QVariant maximumValue() const override { return 100; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
@@ -99,7 +100,8 @@ bool frmChromalis::placer_au_clavier(const QKeyEvent* k)
     const int K = num_ligne;
     const auto trou = [this, K](int Index) {
         const QString couleur = img[K][Index]->Couleur();
-        return QStringLiteral("trou %1").arg(Index) + (couleur == QLatin1String("vide") ? QStringLiteral(", vide") : QStringLiteral(" : ") + couleur);
+        return QStringLiteral("trou %1").arg(Index)
+            + (couleur == QLatin1String("vide") ? QStringLiteral(", vide") : QStringLiteral(" : ") + couleur);
     };
     const QString fin = QStringLiteral("fin de la rangée");
     const auto refuser = [](const QString& phrase) {
@@ -133,8 +135,7 @@ bool frmChromalis::placer_au_clavier(const QKeyEvent* k)
         img_Click(K, curseur_);
         annonce::dire(QStringLiteral("trou %1 : vide").arg(curseur_));
         return false;
-    default:
-        break;
+    default: break;
     }
     const int n = place_palette(k->key());
     if (n < 0)
@@ -172,8 +173,9 @@ void frmChromalis::noter_rangee(int K, bool jugee)
             noirs += shaGris[K][n]->FillColor() == 0x000000;
             blancs += shaGris[K][n]->FillColor() == 0xFFFFFF;
         }
-        texte += QStringLiteral(" : ") + QString::number(noirs) + (noirs > 1 ? QStringLiteral(" noirs, ") : QStringLiteral(" noir, "))
-            + QString::number(blancs) + (blancs > 1 ? QStringLiteral(" blancs") : QStringLiteral(" blanc"));
+        texte += QStringLiteral(" : ") + QString::number(noirs)
+            + (noirs > 1 ? QStringLiteral(" noirs, ") : QStringLiteral(" noir, ")) + QString::number(blancs)
+            + (blancs > 1 ? QStringLiteral(" blancs") : QStringLiteral(" blanc"));
     }
     Line[K]->setAccessibleName(texte);
 }

@@ -20,7 +20,7 @@ namespace {
 // preview would take the original and the copy.
 class ApercuTouches : public QObject {
 public:
-    explicit ApercuTouches(frmChromalis* f) : QObject(f), f_(f) {}
+    explicit ApercuTouches(frmChromalis* f) : QObject(f), f_(f) { }
     bool eventFilter(QObject*, QEvent* e) override
     {
         return e->type() == QEvent::KeyPress && f_->Form_Apercu(static_cast<QKeyEvent*>(e));
@@ -54,10 +54,22 @@ void frmChromalis::connecter()
             connect(img[K][Index], &PegImage::DragDrop, this, [K, Index] { annonces::pose(K, Index); });
     connect(cmdNouveau, &QPushButton::clicked, this, &frmChromalis::cmdNouveau_Click);
     connect(cmdValider, &QPushButton::clicked, this, &frmChromalis::cmdValider_Click);
-    connect(cboJeu, &QComboBox::currentIndexChanged, this, [this](int n) { if (n >= 0) cboJeu_Click(); });
-    connect(optDebutant, &QRadioButton::toggled, this, [this](bool on) { if (on) optDebutant_Click(); });
-    connect(optExpert, &QRadioButton::toggled, this, [this](bool on) { if (on) optExpert_Click(); });
-    connect(optTop, &QRadioButton::toggled, this, [this](bool on) { if (on) optTop_Click(); });
+    connect(cboJeu, &QComboBox::currentIndexChanged, this, [this](int n) {
+        if (n >= 0)
+            cboJeu_Click();
+    });
+    connect(optDebutant, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optDebutant_Click();
+    });
+    connect(optExpert, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optExpert_Click();
+    });
+    connect(optTop, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optTop_Click();
+    });
     // Tab stops at the chosen mode, whichever way it was chosen; the arrows move between modes.
     const auto arret_tab = [this] {
         for (QRadioButton* o : {optDebutant, optExpert, optTop})
@@ -67,9 +79,15 @@ void frmChromalis::connecter()
         connect(o, &QRadioButton::toggled, this, arret_tab);
     arret_tab();
     connect(chkTemps, &QCheckBox::toggled, this, &frmChromalis::chkTemps_Click);
-    connect(cboTemps, &QComboBox::currentIndexChanged, this, [this](int n) { if (n >= 0) cboTemps_Click(); });
+    connect(cboTemps, &QComboBox::currentIndexChanged, this, [this](int n) {
+        if (n >= 0)
+            cboTemps_Click();
+    });
     connect(chkPartie, &QCheckBox::toggled, this, &frmChromalis::chkPartie_Click);
-    connect(cboParties, &QComboBox::currentIndexChanged, this, [this](int n) { if (n >= 0) cboParties_Click(); });
+    connect(cboParties, &QComboBox::currentIndexChanged, this, [this](int n) {
+        if (n >= 0)
+            cboParties_Click();
+    });
     connect(cmdOptions, &QPushButton::clicked, this, &frmChromalis::cmdOptions_Click);
     connect(cmdAide, &QPushButton::clicked, this, &frmChromalis::cmdAide_Click);
     connect(cmdInternet, &QPushButton::clicked, this, &frmChromalis::cmdInternet_Click);
@@ -82,7 +100,8 @@ void frmChromalis::connecter()
     connect(&Timer4, &VbTimer::Timer, this, &frmChromalis::Timer4_Timer);
     connect(txtCombi, &QLineEdit::textEdited, this, &frmChromalis::txtCombi_TextEdited);
     connect(txtCombi, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!txtCombi->isModified()) texteCombiValide_ = t;
+        if (!txtCombi->isModified())
+            texteCombiValide_ = t;
     });
     // Enter presses the focused button, as it does in a dialog.
     for (QPushButton* b : findChildren<QPushButton*>())
@@ -135,8 +154,7 @@ bool frmChromalis::eventFilter(QObject* objet, QEvent* e)
         else if (objet == lblTriche && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
             lblTriche_Click();
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(objet, e);
 }

@@ -53,8 +53,7 @@ void frmChromalis::Form_KeyDown(int KeyCode, Qt::KeyboardModifiers)
             annonces::pause(true);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -66,9 +65,11 @@ const QString lettres_normal = QStringLiteral("RBVJOI");
 QString refus_lettre(QChar c)
 {
     if (nb_couleurs == 8 && !lettres_super.contains(c))
-        return QStringLiteral("Seules, les lettres: R - B - V - J - O - I - N - X  sont autorisées et uniquement en MAJUSCULE.");
+        return QStringLiteral(
+            "Seules, les lettres: R - B - V - J - O - I - N - X  sont autorisées et uniquement en MAJUSCULE.");
     if (nb_couleurs == 6 && !lettres_normal.contains(c))
-        return QStringLiteral("Seules, les lettres: R - B - V - J - O - I  sont autorisées et uniquement en MAJUSCULE.");
+        return QStringLiteral(
+            "Seules, les lettres: R - B - V - J - O - I  sont autorisées et uniquement en MAJUSCULE.");
     return QString();
 }
 

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-
 frmPasse::frmPasse() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Mot de passe"));
@@ -35,10 +34,7 @@ frmPasse::frmPasse() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialo
     connect(cmdAnnuler, &QPushButton::clicked, this, &frmPasse::cmdAnnuler_Click);
 }
 
-void frmPasse::Form_Load()
-{
-    echelle::centrer(this);
-}
+void frmPasse::Form_Load() { echelle::centrer(this); }
 
 void frmPasse::cmdOK_Click()
 {

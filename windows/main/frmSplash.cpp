@@ -23,7 +23,6 @@
 #include <QScreen>
 #include <QTimer>
 
-
 frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Chromalis"));
@@ -181,8 +180,7 @@ void frmSplash::keyPressEvent(QKeyEvent* e)
 
 bool frmSplash::eventFilter(QObject* objet, QEvent* e)
 {
-    const bool clic = e->type() == QEvent::MouseButtonPress
-                   && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+    const bool clic = e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
         if (objet == Label4) {
             Label4_MouseMove();
