@@ -4,13 +4,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace roles {
 namespace {
 const char* const propriete_cache = "chromalis_cache";
+const char* const propriete_lien = "chromalis_lien";
 
 // A result slot: black, white, or empty while it is grey.
 class Fente : public QAccessibleWidget {
@@ -48,6 +51,24 @@ public:
     }
 };
 
+// A label that works as a link: read as a link, and pressed by the reader's action as by a key.
+class Lien : public QAccessibleWidget {
+public:
+    explicit Lien(QWidget* w) : QAccessibleWidget(w, QAccessible::Link) { }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &appui);
+    }
+};
+
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
 {
     if (!objet || !objet->isWidgetType())
@@ -58,6 +79,8 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
         return nullptr;
     if (w->property(propriete_cache).toBool())
         return new Secret(w, qobject_cast<QLineEdit*>(w) ? QAccessible::EditableText : QAccessible::StaticText);
+    if (w->property(propriete_lien).toBool())
+        return new Lien(w);
     if (w->isWindow() && !qobject_cast<QDialog*>(w))
         return new QAccessibleWidget(w, QAccessible::Window);
     if (classe == QLatin1String("QFrame"))
@@ -75,5 +98,7 @@ void installer()
 }
 
 void cacher_aux_lecteurs(QWidget* controle) { controle->setProperty(propriete_cache, true); }
+
+void lien(QWidget* etiquette) { etiquette->setProperty(propriete_lien, true); }
 
 } // namespace roles

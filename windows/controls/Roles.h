@@ -13,4 +13,8 @@ void installer();
 // accessibility event (asking whether a reader listens would start the bridge at every launch).
 void cacher_aux_lecteurs(QWidget* controle);
 
+// Marks a label that works as a link (Enter or Space on it when focused): read as a link, with a
+// press action.
+void lien(QWidget* etiquette);
+
 } // namespace roles

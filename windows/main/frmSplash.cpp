@@ -84,6 +84,11 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setMouseTracking(true);
     Label4->installEventFilter(this);
+    // A link the keyboard reaches too: Tab, then Enter or Space. The window itself keeps the focus
+    // first, so that any key still closes it as before.
+    Label4->setFocusPolicy(Qt::TabFocus);
+    roles::lien(Label4);
+    setFocusPolicy(Qt::StrongFocus);
     colorerLien(false);
 
     Timer1.setInterval(1000);
@@ -101,6 +106,7 @@ void frmSplash::Form_Load()
     }
     Timer1.setEnabled(true);
     compteur = 0;
+    setFocus();
     echelle::centrer(this);
     dossier_appli = chemin_aide(platform::App_Path());
     // The board is loaded as soon as this window is on screen, not before: it is hidden behind it
@@ -154,6 +160,7 @@ void frmSplash::Label4_Click()
 void frmSplash::colorerLien(bool survol)
 {
     QFont f = Label4->font();
+    survol = survol || Label4->hasFocus(); // the keyboard's focus shows as the mouse's hover does
     f.setUnderline(survol);
     f.setBold(true);
     Label4->setFont(f);
@@ -181,6 +188,16 @@ void frmSplash::keyPressEvent(QKeyEvent* e)
 bool frmSplash::eventFilter(QObject* objet, QEvent* e)
 {
     const bool clic = e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+    if (objet == Label4 && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut))
+        colorerLien(e->type() == QEvent::FocusIn);
+    if (objet == Label4 && e->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(e)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space) {
+            if (Label4->isEnabled())
+                Label4_Click();
+            return true;
+        }
+    }
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
         if (objet == Label4) {
             Label4_MouseMove();
