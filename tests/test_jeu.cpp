@@ -81,8 +81,6 @@ private slots:
             "PERDU lost|Désolé, vous n'avez pas trouver la bonne combinaison des couleurs qui était:|-|0|0|oN-|");
         ligne("initiation: chaque marque à sa place", "Normal I RBVJ", QStringList{"JBOR BN.B", "RBVJ NNNN"}, 30,
               classe + "|00h00mn30s|2|7700|--s|****", QString());
-        ligne("expert: le trou vide fait partie de la réponse", "Normal E RZBZ", QStringList{"RRBB NN..", "R.B. NNNN"},
-              125, classe + "|00h02mn05s|2|38750|--s|*Z*Z", QString());
         ligne("super expert, troisième rangée", "Super E RBVJO",
               QStringList{"IIIII .....", "NNNNN .....", "RBVJO NNNNN"}, 125, classe + "|00h02mn05s|3|448750|--s|*****",
               QString());
@@ -211,15 +209,13 @@ private slots:
         cliquer(f->img[1][4]);
         QCOMPARE(j->rangee(1), QStringLiteral("ZVZZ"));
         QCOMPARE(f->img[1][4]->Picture(), f->Image1->Picture());
-        QCOMPARE(f->img[1][4]->toolTip(), QString());
-        QVERIFY(!f->img[1][4]->testAttribute(Qt::WA_SetCursor));
+        QVERIFY(f->img[1][4]->toolTip().isEmpty() && !f->img[1][4]->testAttribute(Qt::WA_SetCursor));
         // Only the current row takes pegs and clicks: row 1 is frozen once judged, row 3 not open.
         j->valider();
         support::glisser(f->ImageR, f->img[1][1]);
         support::glisser(f->ImageR, f->img[3][1]);
         cliquer(f->img[1][2]);
-        QCOMPARE(j->rangee(1), QStringLiteral("ZVZZ"));
-        QCOMPARE(j->rangee(3), QStringLiteral("ZZZZ"));
+        QCOMPARE(j->rangee(1) + j->rangee(3), QStringLiteral("ZVZZZZZZ"));
         QTest::mouseMove(f->img[1][2], QPoint(6, 6));
         QCOMPARE(f->img[1][2]->toolTip(), QString());
         // Data of another kind dropped on a hole is refused.
@@ -264,13 +260,11 @@ private slots:
         QFETCH(QString, vu);
         j->partie(options.section(u' ', 0, 0), options.section(u' ', 1), options.endsWith(u'E') ? "RZBZ" : "OOOOO");
         annonce::dire(QString()); // what the start said is not this test's
-        const QHash<QChar, Qt::Key> noms{{u'←', Qt::Key_Left},
-                                         {u'→', Qt::Key_Right},
-                                         {u'⌫', Qt::Key_Backspace},
-                                         {u'⌦', Qt::Key_Delete},
-                                         {u'⏎', Qt::Key_Return}};
-        for (QChar c : touches)
-            noms.contains(c) ? j->touche(noms[c]) : QTest::keyClick(f->windowHandle(), c.toLatin1());
+        const Qt::Key cles[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return};
+        for (QChar c : touches) {
+            const int k = QStringLiteral("←→⌫⌦⏎").indexOf(c);
+            k >= 0 ? j->touche(cles[k]) : QTest::keyClick(f->windowHandle(), c.toLatin1());
+        }
         QString e = QString::number(num_ligne) + u' ';
         for (int K = 1; K <= 12; ++K)
             for (int n = 1; n <= 5; ++n) {
@@ -341,8 +335,6 @@ private slots:
         QFETCH(QString, suivante);
         j->choisir(QStringLiteral("Normal"), QStringLiteral("I"), 0, depart);
         j->nouveau();
-        QCOMPARE(f->lblPartie->text(), QStringLiteral("Partie: NI%1").arg(depart + 1));
-        QCOMPARE(f->txtCombi->text(), parties[depart + 1]);
         reponses = {&frmFIN::cmdOUI};
         // The secret backwards leaves marks on every row; the next game starts with none.
         QString envers = parties[depart + 1];
@@ -375,8 +367,7 @@ private slots:
             QCOMPARE(j->ouvertures, QStringList{dossier_appli});
             fin->close();
             QTest::keyClick(fin, Qt::Key_Escape);
-            QVERIFY(fin->isVisible());
-            QVERIFY(jeu_en_cours);
+            QVERIFY(fin->isVisible() && jeu_en_cours);
             QTest::keyClick(fin->windowHandle(), Qt::Key_Return);
             QVERIFY(fin->cmdOUI->isEnabled() && fin->cmdNON->isEnabled() && !fin->cmdScores->isEnabled());
             QCOMPARE(fin->focusWidget(), fin->cmdOUI); // back from the scores, Enter starts a new game
@@ -389,8 +380,7 @@ private slots:
         QVERIFY(aide.open(QIODevice::WriteOnly));
         j->partie(QStringLiteral("Normal"), QStringLiteral("I"), QStringLiteral("RBVJ"));
         j->jouer(QStringLiteral("RBVJ"));
-        QVERIFY(vu);
-        QVERIFY(!jeu_en_cours);
+        QVERIFY(vu && !jeu_en_cours);
         QCOMPARE(storage::GetSetting(app, QStringLiteral("NI"), QStringLiteral("1")).section(u';', 1, 1),
                  QStringLiteral("Ana"));
     }
@@ -441,30 +431,24 @@ private slots:
         QCOMPARE(f->lblinfo_temps->text().simplified(),
                  chrono ? QStringLiteral("Chrono: %1 sec.").arg(chrono) : QStringLiteral("Chrono: NON"));
         const auto minuterie = [](VbTimer& t, QChar c) {
-            return t.Enabled() && t.Actif() ? c : t.Enabled() || t.Actif() ? u'!' : u'-';
+            return QString(t.Enabled() && t.Actif() ? c : t.Enabled() || t.Actif() ? u'!' : u'-');
         };
         QStringList vu;
         for (const QString& p : pas.split(u' ')) {
             if (p == u'=')
-                vu << QStringLiteral("%1 %2% %3 %4 %5%6%7 %8 %9 %10 %11")
-                          .arg(f->LargeurBarre())
-                          .arg(f->lblPourcent->text())
-                          .arg(f->CouleurBarre(), 6, 16, QLatin1Char('0'))
-                          .arg(f->lblPause->isVisible() ? "P" : "-")
-                          .arg(minuterie(f->Timer1, u'1'))
-                          .arg(minuterie(f->Timer3, u'3'))
-                          .arg(minuterie(f->Timer4, u'4'))
-                          .arg(f->cmdValider->hasFocus() ? "V" : "-")
-                          .arg(f->lblTemps_total->text())
-                          .arg(num_ligne)
-                          .arg(j->marques(1) == QLatin1String("....") ? j->rangee(1).replace(u'Z', u'.')
+                vu << QStringLiteral("%1 %2% %3 %4 %5 %6 %7 %8 %9")
+                          .arg(QString::number(f->LargeurBarre()), f->lblPourcent->text(),
+                               QStringLiteral("%1").arg(f->CouleurBarre(), 6, 16, QLatin1Char('0')),
+                               f->lblPause->isVisible() ? "P" : "-",
+                               minuterie(f->Timer1, u'1') + minuterie(f->Timer3, u'3') + minuterie(f->Timer4, u'4'),
+                               f->cmdValider->hasFocus() ? "V" : "-", f->lblTemps_total->text(),
+                               QString::number(num_ligne),
+                               j->marques(1) == QLatin1String("....") ? j->rangee(1).replace(u'Z', u'.')
                                                                       : j->marques(1));
             else if (p.startsWith(u'+'))
                 j->avancer(p.mid(1).toInt());
             else if (p.front().isDigit())
-                j->tic(p[0] == u'1'       ? f->Timer1
-                           : p[0] == u'3' ? f->Timer3
-                                          : f->Timer4,
+                j->tic(*std::array{&f->Timer1, &f->Timer3, &f->Timer4}[QStringLiteral("134").indexOf(p[0])],
                        p.size() > 2 ? p.mid(2).toInt() : 1);
             else if (p == QLatin1String("P"))
                 j->touche(Qt::Key_P);
