@@ -155,10 +155,8 @@ private slots:
             attendus[avant.size()] = storage::construire_record(fin.section(u'|', 4, 4).toInt(), "votre nom ?",
                                                                 rangees.size(), fin.section(u'|', 2, 2),
                                                                 storage::texte_date(j->maintenant.date()));
-        QStringList lus;
-        for (int k = 1; k <= 10; ++k)
-            lus << storage::GetSetting(app, cle, QString::number(k));
-        QCOMPARE(lus, attendus);
+        for (int k = 0; k < 10; ++k)
+            QCOMPARE(storage::GetSetting(app, cle, QString::number(k + 1)), attendus[k]);
         // The scores window was shown once, between the two presses, when the result is ranked.
         const auto scores = [](const support::Appel& a) { return a.texte == QLatin1String("frmScores"); };
         QCOMPARE(std::count_if(j->appels.begin(), j->appels.end(), scores), classe ? 1 + panne : 0);
@@ -166,8 +164,8 @@ private slots:
         QVERIFY(!jeu_en_cours && !f->cmdValider->isEnabled());
     }
 
-    // A Super game after a normal one shows again all that one hid. While it runs the options and the
-    // games window's commands are locked and the pegs can be dragged; the new-game button stops it.
+    // A Super game after a normal one shows again all that one hid. While it runs the options, the scores
+    // and the games window's commands are locked and the pegs can be dragged; the new-game button stops it.
     void superApresNormal()
     {
         j->partie(QStringLiteral("Normal"), QStringLiteral("N"), QString());
@@ -180,13 +178,12 @@ private slots:
                 QVERIFY(f->img[K][n]->isVisible() && f->shaGris[K][n]->isVisible() && f->Line[11]->isVisible());
         QCOMPARE(f->img[12][5]->accessibleName(), QStringLiteral("Rangée 12, trou 5")); // the last hole is named too
         frmParties* p = instance<frmParties>();
-        const QList<QWidget*> options{f->chkTemps,    f->optDebutant,  f->optExpert,  f->optTop,
-                                      f->cboJeu,      f->chkPartie,    p->lstParties, p->txtNumPartie,
-                                      p->cmdChercher, p->cmdIdentique, p->cmdModifier};
+        const QList<QWidget*> options{f->chkTemps,    f->optDebutant,  f->optExpert,   f->optTop,
+                                      f->cboJeu,      f->chkPartie,    p->lstParties,  p->txtNumPartie,
+                                      p->cmdChercher, p->cmdIdentique, p->cmdModifier, f->cmdScores};
         for (bool enJeu : {true, false}) {
             QCOMPARE(f->cmdNouveau->text(), enJeu ? QStringLiteral("&Arrêter le jeu") : QStringLiteral("&Nouveau jeu"));
             QCOMPARE(f->cmdValider->isEnabled(), enJeu);
-            QCOMPARE(f->cmdScores->isEnabled(), !enJeu);
             for (QWidget* w : options)
                 QCOMPARE(w->isEnabled(), !enJeu);
             QCOMPARE(f->ImageR->DragModeValue(), int(enJeu ? PegImage::vbAutomatic : PegImage::vbManual));
@@ -231,9 +228,8 @@ private slots:
     // or the focus off Valider; the last sentence said and the beeps.
     void curseur_data()
     {
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("touches");
-        QTest::addColumn<QString>("vu");
+        for (const char* c : {"options", "touches", "vu"})
+            QTest::addColumn<QString>(c);
         ligne("au début", "Normal N", "", "1 [Z]ZZZ ");
         ligne("une couleur remplit et avance", "Normal N", "R2", "1 RB[Z]Z trou 2 : bleu");
         ligne("jusqu'au bout, puis rangée pleine", "Normal N", "RBVJO", "1 RBVJ[] rangée pleine bip");
@@ -260,11 +256,11 @@ private slots:
         QFETCH(QString, vu);
         j->partie(options.section(u' ', 0, 0), options.section(u' ', 1), options.endsWith(u'E') ? "RZBZ" : "OOOOO");
         annonce::dire(QString()); // what the start said is not this test's
+        const QString fleches = QStringLiteral("←→⌫⌦⏎");
         const Qt::Key cles[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return};
-        for (QChar c : touches) {
-            const int k = QStringLiteral("←→⌫⌦⏎").indexOf(c);
-            k >= 0 ? j->touche(cles[k]) : QTest::keyClick(f->windowHandle(), c.toLatin1());
-        }
+        for (QChar c : touches)
+            fleches.contains(c) ? j->touche(cles[fleches.indexOf(c)])
+                                : QTest::keyClick(f->windowHandle(), c.toLatin1());
         QString e = QString::number(num_ligne) + u' ';
         for (int K = 1; K <= 12; ++K)
             for (int n = 1; n <= 5; ++n) {
@@ -466,9 +462,8 @@ private slots:
     // row, "V" is F7, "P" and "F5" keys, "3x5" five ticks of the countdown.
     void annonces_data()
     {
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("pas");
-        QTest::addColumn<QString>("dites"); // one sentence after each step, '|' between
+        for (const char* c : {"options", "pas", "dites"}) // dites: a sentence after each step, '|' between
+            QTest::addColumn<QString>(c);
         const QString debut = QStringLiteral("Nouvelle partie, 4 trous, rangée 1");
         ligne("dépôts, rangée jugée, arrêt", "Super N 0 RBVJO", "B1 R2 V3 J4 O5 V F5",
               "Nouvelle partie, 5 trous, rangée 1|trou 1 : bleu|trou 2 : rouge|trou 3 : vert|trou 4 : jaune|"
