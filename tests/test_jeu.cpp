@@ -22,7 +22,7 @@ class TestJeu : public QObject {
     Q_OBJECT
     std::unique_ptr<support::Joueur> j;
     frmChromalis* f = nullptr;
-    // The end dialog as it was shown: title, text, time, moves, points, enabled buttons, focus.
+    // The end dialog as it was shown: title, text, time, moves, points, buttons and focus, solution.
     QStringList vues;
     // What the player presses in the end dialog, in turn; Non ends it, after Scores when a name is awaited.
     QList<QPushButton * frmFIN::*> reponses;
