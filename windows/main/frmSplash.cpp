@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -106,7 +107,6 @@ void frmSplash::Form_Load()
     }
     Timer1.setEnabled(true);
     compteur = 0;
-    setFocus();
     echelle::centrer(this);
     dossier_appli = chemin_aide(platform::App_Path());
     // The board is loaded as soon as this window is on screen, not before: it is hidden behind it
@@ -188,8 +188,18 @@ void frmSplash::keyPressEvent(QKeyEvent* e)
 bool frmSplash::eventFilter(QObject* objet, QEvent* e)
 {
     const bool clic = e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
-    if (objet == Label4 && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut))
+    if (objet == Label4 && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
+        // The window's activation hands the focus to the first control; any key must still close the
+        // window then, so the link keeps it only when Tab brought it there.
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(e)->reason();
+        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)
+            lien_au_clavier = e->type() == QEvent::FocusIn;
+        if (e->type() == QEvent::FocusIn && !lien_au_clavier) {
+            setFocus();
+            return true;
+        }
         colorerLien(e->type() == QEvent::FocusIn);
+    }
     if (objet == Label4 && e->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(e)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space) {
