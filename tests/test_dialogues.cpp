@@ -21,7 +21,7 @@ namespace {
 const QString app = QStringLiteral("Chromalis");
 // Tables as stored before each test: so many records per table, named after it.
 const QMap<QString, int> remplies{{"NI", 10}, {"NN", 1}, {"SN", 3}, {"SE", 2}};
-QString record(const QString& t, int k)
+QString record(QString t, int k)
 {
     return QStringLiteral("%1;%2%3;4;00h01mn00s;01/01/2026;").arg(1000 - k).arg(t).arg(k);
 }
@@ -42,9 +42,9 @@ bool bloquer(bool oui)
     return oui ? QFile::rename(f, f + ".garde") && QDir().mkpath(f) : QDir().rmdir(f) && QFile::rename(f + ".garde", f);
 }
 QString info(const QString& titre, const QString& texte) { return "MsgBox|" + titre + u'|' + texte; }
-QString modif(const QString& avant)
+QString modif(const QString& a)
 {
-    return "InputBox|Modification de la combinaison|Entrez la nouvelle valeur de la combinaison:|" + avant;
+    return "InputBox|Modification de la combinaison|Entrez la nouvelle valeur de la combinaison:|" + a;
 }
 QString regle(const QString& cle, const QString& lettres)
 {
@@ -236,14 +236,12 @@ private slots:
         // Steps: actions (see jouer()) → the whole state they leave (see etat()). The first step's actions: the
         // table the window opens on, the place of a new entry (0: none).
         QTest::addColumn<QStringList>("pas");
-        const QString confirmer = QStringLiteral("\nAppuyez sur OUI pour confirmer ce choix.");
-        messages = {
-            {"Donnée manquante|64|Entrez votre nom en ligne 3 SVP.", "[nom?]"},
-            {"ATTENTION...|292|Cette opération va éffacer uniquement les scores du jeu/mode sélectionné." + confirmer,
-             "[RAZ?]"},
-            {"ATTENTION...|292|Cette opération va éffacer les scores de tous les jeux dans tous les modes." + confirmer,
-             "[TOUT?]"},
-            {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
+        const QString effacer = QStringLiteral(
+            "ATTENTION...|292|Cette opération va éffacer %1.\nAppuyez sur OUI pour confirmer ce choix.");
+        messages = {{"Donnée manquante|64|Entrez votre nom en ligne 3 SVP.", "[nom?]"},
+                    {effacer.arg("uniquement les scores du jeu/mode sélectionné"), "[RAZ?]"},
+                    {effacer.arg("les scores de tous les jeux dans tous les modes"), "[TOUT?]"},
+                    {"Erreur|16|Erreur numéro: 75\nDescription: ", "[erreur 75]"}};
         QTest::newRow("Super Expert, puis les autres tables")
             << QStringList{"SE 0 → SUPER EXPERT SE vue RAZ", "N Entrée → SUPER NORMAL SN vue RAZ", // Enter presses VOIR
                            "Normal E VOIR → NORMAL EXPERT vide vue ↑VOIR",
@@ -331,14 +329,11 @@ private slots:
         const QString rien = QStringLiteral("-1 Combi No: /  ? ");
         const QString qn = QStringLiteral("InputBox|Partie|Entrez la combinaison de la partie:");
         const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
-        QTest::newRow("Chercher sans numéro")
-            << "Chercher" << QStringList{info("Erreur de saisie", "Entrez un chiffre")} << rien;
-        QTest::newRow("Chercher 049") << "tape049 Chercher" << QStringList() << "48 Combi No: 49 49 NI49 ROVR";
-        QTest::newRow("Entrée 601") << "tape601 Entrée"
-                                    << QStringList{info("Erreur", "Entrez un numéro entre 1 et 600")}
-                                    << "-1 Combi No: / 601 ? ";
-        QTest::newRow("pavé 600") << "tape600 pavé" << QStringList() << "599 Combi No: 600 600 SE100 VNJRV";
-        QTest::newRow("Échap ne cherche pas") << "tape42 Échap" << QStringList() << "-1 Combi No: / 42 ? ";
+        QTest::newRow("Chercher 049, Échap ne cherche pas")
+            << "tape049 Chercher tape42 Échap" << QStringList() << "48 Combi No: 49 42 NI49 ROVR";
+        QTest::newRow("Entrée 601, pavé 600")
+            << "tape601 Entrée tape600 pavé" << QStringList{info("Erreur", "Entrez un numéro entre 1 et 600")}
+            << "599 Combi No: 600 600 SE100 VNJRV";
         QTest::newRow("nom en minuscules, premier de deux")
             << "=jobv Nom"
             << QStringList{qn,
@@ -360,7 +355,9 @@ private slots:
                                    << QStringList{modif("VROIO"),
                                                   regle("SI", "5 lettres parmi R - B - V - J - O - I - N - X")}
                                    << "300 Combi No: 301 301 SI1 VROIO";
-        QTest::newRow("signes autour des chiffres") << "tape/:" << QStringList{q, chiffre, q, chiffre} << rien;
+        QTest::newRow("signes autour des chiffres, Chercher sans numéro")
+            << "tape/: Chercher" << QStringList{q, chiffre, q, chiffre, info("Erreur de saisie", "Entrez un chiffre")}
+            << rien;
     }
     void fenetre()
     {
