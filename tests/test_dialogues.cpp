@@ -215,14 +215,18 @@ class TestDialogues : public QObject {
                 && p->screen()->availableGeometry().contains(p->frameGeometry()));
     }
 
+    static void ligne(const char* n, const QString& actions, const QStringList& journal, const QString& vu)
+    {
+        QTest::newRow(n) << actions << journal << vu;
+    }
+
 private slots:
     void init()
     {
         env = std::make_unique<support::Environnement>();
         platform::setAppPathHook([d = programme.path()] { return d; });
         dossier_appli = chemin_aide(programme.path());
-        QFile aide(dossier_appli);
-        QVERIFY(aide.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(dossier_appli).open(QIODevice::WriteOnly));
         (f = instance<frmChromalis>())->show(); // its load creates the empty tables on a first run
         for (auto t = remplies.begin(); t != remplies.end(); ++t)
             for (int k = 1; k <= t.value(); ++k)
@@ -329,35 +333,27 @@ private slots:
         const QString rien = QStringLiteral("-1 Combi No: /  ? ");
         const QString qn = QStringLiteral("InputBox|Partie|Entrez la combinaison de la partie:");
         const QString q = QStringLiteral("Beep||"), chiffre = info("Erreur de saisie", "Entrez uniquement un chiffre");
-        QTest::newRow("Chercher 049, Échap ne cherche pas")
-            << "tape049 Chercher tape42 Échap" << QStringList() << "48 Combi No: 49 42 NI49 ROVR";
-        QTest::newRow("Entrée 601, pavé 600")
-            << "tape601 Entrée tape600 pavé" << QStringList{info("Erreur", "Entrez un numéro entre 1 et 600")}
-            << "599 Combi No: 600 600 SE100 VNJRV";
-        QTest::newRow("nom en minuscules, premier de deux")
-            << "=jobv Nom"
-            << QStringList{qn,
-                           info("combinaison trouvée",
-                                "Cette combinaison a été trouvée:\n\nCombinaison: JOBV\nNo: 17\nPartie: NI17")}
-            << "16 Combi No: 17 17 NI17 JOBV";
-        QTest::newRow("nom annulé, puis absent")
-            << "Nom =rrrr Nom"
-            << QStringList{qn, qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")} << rien;
-        QTest::newRow("Modifier annulé, puis NI minuscules")
-            << "clic1 Modifier =rrrr Modifier" << QStringList{modif("RORB"), modif("RORB")}
-            << "0 Combi No: 1 1 NI1 RRRR";
-        QTest::newRow("NE noir, double clic")
-            << "=RRRN double300"
-            << QStringList{modif("RRVB"),
-                           regle("NE", "4 lettres parmi R - B - V - J - O - I, ou Z pour une place vide")}
-            << "299 Combi No: 300 300 NE100 RRVB";
-        QTest::newRow("SI avec Z") << "clic301 =NXNXZ Modifier"
-                                   << QStringList{modif("VROIO"),
-                                                  regle("SI", "5 lettres parmi R - B - V - J - O - I - N - X")}
-                                   << "300 Combi No: 301 301 SI1 VROIO";
-        QTest::newRow("signes autour des chiffres, Chercher sans numéro")
-            << "tape/: Chercher" << QStringList{q, chiffre, q, chiffre, info("Erreur de saisie", "Entrez un chiffre")}
-            << rien;
+        ligne("Chercher 049, Échap ne cherche pas", "tape049 Chercher tape42 Échap", {},
+              "48 Combi No: 49 42 NI49 ROVR");
+        ligne("Entrée 601, pavé 600", "tape601 Entrée tape600 pavé",
+              {info("Erreur", "Entrez un numéro entre 1 et 600")}, "599 Combi No: 600 600 SE100 VNJRV");
+        ligne("nom en minuscules, premier de deux", "=jobv Nom",
+              {qn,
+               info("combinaison trouvée",
+                    "Cette combinaison a été trouvée:\n\nCombinaison: JOBV\nNo: 17\nPartie: NI17")},
+              "16 Combi No: 17 17 NI17 JOBV");
+        ligne("nom annulé, puis absent", "Nom =rrrr Nom",
+              {qn, qn, info("Combinaison: RRRR", "Cette combinaison n'a pas été trouvée.")}, rien);
+        ligne("Modifier annulé, puis NI minuscules", "clic1 Modifier =rrrr Modifier", {modif("RORB"), modif("RORB")},
+              "0 Combi No: 1 1 NI1 RRRR");
+        ligne("NE noir, double clic", "=RRRN double300",
+              {modif("RRVB"), regle("NE", "4 lettres parmi R - B - V - J - O - I, ou Z pour une place vide")},
+              "299 Combi No: 300 300 NE100 RRVB");
+        ligne("SI avec Z", "clic301 =NXNXZ Modifier",
+              {modif("VROIO"), regle("SI", "5 lettres parmi R - B - V - J - O - I - N - X")},
+              "300 Combi No: 301 301 SI1 VROIO");
+        ligne("signes autour des chiffres, Chercher sans numéro", "tape/: Chercher",
+              {q, chiffre, q, chiffre, info("Erreur de saisie", "Entrez un chiffre")}, rien);
     }
     void fenetre()
     {
