@@ -52,11 +52,11 @@ QString regle(const QString& cle, const QString& lettres)
                 "Une combinaison des parties " + cle + " compte " + lettres
                     + ".\nLa combinaison n'a pas été modifiée.");
 }
-QString doublon(const QString& nom, int a, int b)
+// The duplicate found at positions a and b, named after the first.
+QString doublon(int a, int b)
 {
-    return info(
-        "Erreur...",
-        QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %2 ---> %3").arg(nom).arg(a).arg(b));
+    return info("Erreur...",
+                QStringLiteral("Combinaisons identiques trouvées:\nnom: %1\npositions: %1 ---> %2").arg(a).arg(b));
 }
 } // namespace
 
@@ -391,13 +391,12 @@ private slots:
         const QString fin = QStringLiteral("Fin du contrôle");
         QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
         QCOMPARE(journal(), QStringList{info(fin, "Aucunes combinaisons identiques n'ont été trouvées...")});
-        parties[2] = parties[1];
-        parties[101] = parties[1];
+        parties[2] = parties[101] = parties[1];
         parties[600] = parties[501];
         QTest::mouseClick(p->cmdIdentique, Qt::LeftButton);
-        QCOMPARE(journal().mid(1),
-                 QStringList({doublon("1", 1, 2), doublon("501", 501, 600),
-                              info(fin, "2 combinaisons identiques ont été trouvées.")}));
+        QCOMPARE(
+            journal().mid(1),
+            QStringList({doublon(1, 2), doublon(501, 600), info(fin, "2 combinaisons identiques ont été trouvées.")}));
     }
 
     void acces_data()
