@@ -73,10 +73,9 @@ bool ecrire(const QString& chemin, const QByteArray& octets)
         && f.write(octets) == octets.size();
 }
 
-const QString refus_normal = QStringLiteral(
-    "Seules, les lettres: R - B - V - J - O - I  sont autorisées et uniquement en MAJUSCULE.");
-const QString refus_super = QStringLiteral(
-    "Seules, les lettres: R - B - V - J - O - I - N - X  sont autorisées et uniquement en MAJUSCULE.");
+// The refusal of a letter in the solution field, for the normal game or (with " - N - X") the super one.
+const QString refus = QStringLiteral(
+    "Seules, les lettres: R - B - V - J - O - I%1  sont autorisées et uniquement en MAJUSCULE.");
 // A window shown takes the activation, as the window manager gives it.
 void prendreActivation(QWidget* w)
 {
@@ -102,8 +101,7 @@ class TestMainWindow : public QObject {
         QStyleOptionButton o;
         o.initFrom(w);
         return n
-            + (anneau && (o.state & QStyle::State_HasFocus) && (o.state & QStyle::State_KeyboardFocusChange) ? "*"
-                                                                                                             : "");
+            + QString(anneau && o.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange), u'*');
     }
     // Real keys into a window: F1..F8 Esc Ret Tab BTab Up Down Space, S- for Shift; other words
     // are typed letter by letter, '<' as Backspace. "@name" gives the focus to a control (a part
@@ -132,25 +130,25 @@ class TestMainWindow : public QObject {
                 journal << nom(QApplication::focusWidget());
             else if (mot == QLatin1String("Fermer")) // the close box
                 w->close();
-            else if (mot == QLatin1String("Coller")) {
-                f->txtCombi->selectAll();
-                f->txtCombi->paste();
-            } else if (mot == QLatin1String("#aide")) {
+            else if (mot == QLatin1String("Coller"))
+                f->txtCombi->selectAll(), f->txtCombi->paste();
+            else if (mot == QLatin1String("#aide")) {
                 // Centred over the window that asked; modal above a modal window; the page's pegs, drawn by style
-                // sheets, become pictures; an outside link goes to the desktop; Escape closes it.
+                // sheets, become pictures (a result's free slot: a grey disc); an outside link goes to the
+                // desktop; Escape closes it.
                 frmAide* aide = frmAide::ouverte();
                 QVERIFY2(aide, "no help window");
-                const auto pion = [aide](const char* nom) {
-                    return aide->txtAide->loadResource(QTextDocument::ImageResource, QUrl(nom)).value<QImage>();
-                };
-                const bool centree = (aide->frameGeometry().center() - w->frameGeometry().center()).manhattanLength()
-                    <= 6;
-                journal << aide->windowTitle() + QString::number(aide->windowModality()) + (centree ? " centrée " : " ")
-                        + aide->txtAide->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
-                        + (aide->txtAide->toHtml().contains(u"\"pion:R?18\"") && !pion("pion:R?18").isNull() ? "+pion "
-                                                                                                             : "")
-                        + pion("pion:libre?18").pixelColor(9, 9).name(); // a result's free slot: a grey disc
-                emit aide->txtAide->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
+                QTextBrowser* t = aide->txtAide;
+                const QImage pion = t->loadResource(QTextDocument::ImageResource, QUrl("pion:R?18")).value<QImage>();
+                const QImage trou = t->loadResource(QTextDocument::ImageResource, QUrl("pion:libre?18"))
+                                        .value<QImage>();
+                const QPoint ecart = aide->frameGeometry().center() - w->frameGeometry().center();
+                journal << aide->windowTitle() + QString::number(aide->windowModality())
+                        + (ecart.manhattanLength() <= 6 ? " centrée " : " ")
+                        + t->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified()
+                        + (t->toHtml().contains(u"\"pion:R?18\"") && !pion.isNull() ? "+pion " : "")
+                        + trou.pixelColor(9, 9).name();
+                emit t->anchorClicked(QUrl(QStringLiteral("https://www.ventaroc.example/")));
                 taper(aide, QStringLiteral("Esc"));
                 journal << (frmAide::ouverte() ? "ouverte" : "fermée");
             } else if (touches.contains(mot) || (mot.size() == 2 && mot[0] == u'F'))
@@ -165,10 +163,8 @@ class TestMainWindow : public QObject {
     QString etat(QWidget* fenetre) const
     {
         QStringList e, vus;
-        for (const support::Appel& a : env->appels)
-            vus << (a.genre == QLatin1String("ShowModal")  ? a.texte
-                        : a.genre == QLatin1String("Beep") ? a.genre
-                                                           : a.titre);
+        for (const support::Appel& a : env->appels) // a window by its class, a beep, a box by its title
+            vus << QStringList{a.titre, a.texte, a.genre}[(a.genre == "ShowModal") + 2 * (a.genre == "Beep")];
         if (!vus.isEmpty())
             e << QStringLiteral("dlg=") + vus.join(u',');
         if (env->finDemandee || !f->isVisible())
@@ -180,9 +176,8 @@ class TestMainWindow : public QObject {
             for (int n = 1; n <= nb_pions; ++n)
                 rangee += f->img[1][n]->Tag();
             for (int n = 0; n < 4; ++n)
-                minuteurs += (std::array{&f->Timer1, &f->Timer2, &f->Timer3, &f->Timer4}[n]->Enabled()
-                                  ? QString::number(n + 1)
-                                  : "");
+                minuteurs += QString::number(n + 1).repeated(
+                    std::array{&f->Timer1, &f->Timer2, &f->Timer3, &f->Timer4}[n]->Enabled());
             e << QStringLiteral("L%1 %2 T%3").arg(num_ligne).arg(rangee, minuteurs);
         }
         if (f->Width() > 5000)
@@ -211,11 +206,11 @@ private slots:
     // A whole start: the board loads hidden behind the start-up window, in its start state, centred,
     // with its icon at every size a window manager asks for; the help link is clicked; the start-up
     // window closes in one of its ways and shows the board. The tag tells the program's folder,
-    // whether the help file is there and the store usable.
+    // whether the help file is there and the store usable; the way to close: 0 three ticks (under the missing
+    // help's box), 1 click window, 2 frame, 3 logo, 4 key.
     void demarrage_data()
     {
-        QTest::addColumn<int>(
-            "fermeture"); // 0 three ticks (under the missing help's box), 1 click window, 2 frame, 3 logo, 4 key
+        QTest::addColumn<int>("fermeture");
         int fermeture = 0;
         for (const char* cas :
              {"dossier/", "dossier aide", "racine", "dossier aide store-inutilisable", "dossier/ touche"})
@@ -236,39 +231,30 @@ private slots:
         QVERIFY(!estCharge<frmChromalis>());
         QCoreApplication::processEvents();
         frmChromalis* f = instance<frmChromalis>();
-        // The countdown bar as a screen reader hears it, then the choices, the holes, the globals.
+        // The countdown bar as a screen reader hears it, then the choices, the globals (the empty holes: test_rendu).
         const QAccessibleInterface* barre = QAccessible::queryAccessibleInterface(f->lblTemps);
         QString etat = barre->text(QAccessible::Name) + u'=' + barre->text(QAccessible::Value) + u' ';
         for (const QComboBox* c : {f->cboJeu, f->cboTemps, f->cboParties})
             etat += QStringLiteral("%1:%2..%3/%4%5 ")
-                        .arg(c->currentText(), c->itemText(0), c->itemText(c->count() - 1))
-                        .arg(c->count())
-                        .arg(c->isEnabled() ? "" : " off");
-        for (int K = 1; K <= 12; ++K)
-            for (int n = 1; n <= 5; ++n)
-                etat += f->img[K][n]->Picture() == f->Image1->Picture() ? QString()
-                                                                        : QStringLiteral("%1.%2 ").arg(K).arg(n);
+                        .arg(c->currentText(), c->itemText(0), c->itemText(c->count() - 1), QString::number(c->count()),
+                             c->isEnabled() ? "" : " off");
         for (const PegImage* p : f->palette()) // what a screen reader says of each peg
             etat += p->toolTip().section(u' ', -1) + u' ';
-        etat += s->windowTitle() + u'/' + f->cmdValider->toolTip() + u' ';
-        etat += QStringLiteral("%1 %2%3%4%5%6 %7 ")
-                    .arg(f->Width())
-                    .arg(f->optExpert->isChecked())
-                    .arg(f->chkTemps->isChecked())
-                    .arg(f->chkPartie->isChecked())
-                    .arg(f->isVisible())
-                    .arg(jeu_en_cours)
-                    .arg(temps_coup)
+        for (const bool b : {f->optExpert->isChecked(), f->chkTemps->isChecked(), f->chkPartie->isChecked(),
+                             f->isVisible(), jeu_en_cours})
+            etat += QString::number(b);
+        etat += QStringLiteral(" %1/%2 %3 %4 ")
+                    .arg(s->windowTitle(), f->cmdValider->toolTip(), QString::number(f->Width()),
+                         QString::number(temps_coup))
             + noms_NI[1] + noms_SE[100] + lettre_jeu + lettre_mode + QString::number(nb_pions) + partie_choisie
-            + parties[1] + " " + s->lblVersion->text() + " " + dossier_appli + " "
-            + storage::GetSetting("Chromalis", "scores", "OK")
-            + storage::GetSetting("Chromalis", "parametres", "dossier application");
+            + parties[1] + u' ' + s->lblVersion->text();
         QCOMPARE(etat,
-                 "Barre de chronometrage=0 % Super:Normal..Super/2 20:5..60/12 off SN1:SN1..SN100/100 off "
-                 "rouge bleu vert jaune rose marron violet ciel Chromalis/Valider votre proposition "
-                 "4965 10000 20 NI1SE100SN5RORB Version 1.0.0 "
-                     + dossier + (dossier.endsWith('/') ? "" : "/") + "aide.htm "
-                     + (store ? "OUI" + dossier : QString()));
+                 "Barre de chronometrage=0 % Super:Normal..Super/2 20:5..60/12 off SN1:SN1..SN100/100 off rouge bleu "
+                 "vert jaune rose marron violet ciel 10000 Chromalis/Valider votre proposition 4965 20 NI1SE100SN5RORB "
+                 "Version 1.0.0");
+        QCOMPARE(dossier_appli + storage::GetSetting("Chromalis", "scores", "OK")
+                     + storage::GetSetting("Chromalis", "parametres", "dossier application"),
+                 QDir::cleanPath(dossier + "/aide.htm") + (store ? "OUI" + dossier : QString()));
         QVERIFY((f->frameGeometry().center() - f->screen()->geometry().center()).manhattanLength() <= 3);
         for (const int t : {16, 24, 32, 48, 64})
             QVERIFY(f->windowIcon().availableSizes().contains(QSize(t, t)));
@@ -283,14 +269,12 @@ private slots:
         };
         QTest::mouseClick(s->Label4, Qt::LeftButton);
         QCOMPARE(env->ouvertures, aide ? QStringList{dossier_appli} : QStringList());
-        QStringList messages; // text|title|style
+        QStringList messages; // text|title|style (48: exclamation)
         for (const support::Appel& m : env->messages())
             messages << m.texte + u'|' + m.titre + u'|' + QString::number(m.style);
-        QCOMPARE(messages,
-                 aide ? QStringList()
-                      : QStringList("Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que "
-                                    "celui-ci doit se trouver dans: "
-                                    + dossier + "\r\n|Erreur|48")); // exclamation
+        const QString absente
+            = "Le fichier d'aide [aide.htm] n'a pas été trouvé. Assurez-vous que celui-ci doit se trouver dans: ";
+        QCOMPARE(messages, aide ? QStringList() : QStringList(absente + dossier + "\r\n|Erreur|48"));
         QCOMPARE(QList<bool>({s->Label4->isEnabled(), f->cmdAide->isEnabled(), s->isVisible()}),
                  QList<bool>({aide, aide, fermeture > 0}));
         if (fermeture == 4)
@@ -346,37 +330,29 @@ private slots:
     {
         for (const char* c : {"prep", "touches", "modal", "attendu", "message"})
             QTest::addColumn<QString>(c);
+        // The help window as seen (see taper()), the board at the start of a normal game.
+        const QString aide = "ouv=aide.htm,https://www.ventaroc.example/ %1 vu=Aide de Chromalis%2 centrée Aide Rouge "
+                             "libre .+pion #808080,fermée";
+        const QString n = QStringLiteral("L1 ZZZZ T4 @Valider la proposition");
         ligne("F1 sans page", "", "@QComboBox F1", "", "dlg=Erreur @QComboBox");
-        ligne("F1 sans bureau", "page sansnav", "@QComboBox F1 #aide", "",
-              "ouv=aide.htm,https://www.ventaroc.example/ @QComboBox vu=Aide de Chromalis0 centrée Aide Rouge libre "
-              ".+pion #808080,fermée");
+        ligne("F1 sans bureau", "page sansnav", "@QComboBox F1 #aide", "", aide.arg("@QComboBox", "0"));
         ligne("F1 page illisible", "dossier sansnav", "@QComboBox F1", "", "dlg=Chromalis ouv=aide.htm @QComboBox",
               "Erreur lors de l'ouverture du fichier d'aide.");
-        ligne("F1 sur les scores", "page sansnav", "F8", "F1 #aide",
-              "dlg=frmScores ouv=aide.htm,https://www.ventaroc.example/ @Aide vu=Aide de Chromalis2 centrée Aide Rouge "
-              "libre .+pion #808080,fermée");
-        ligne("F2 site", "", "@QComboBox F2", "", "ouv=https://www.ventaroc.example/ @QComboBox*");
+        ligne("F1 sur les scores", "page sansnav", "F8", "F1 #aide", "dlg=frmScores " + aide.arg("@Aide", "2"));
+        ligne("F2 site, F3 mail", "", "@QComboBox F2 F3", "",
+              "ouv=https://www.ventaroc.example/,mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
         ligne("F2 sans navigateur", "sansnav", "@QComboBox F2", "",
               "dlg=Chromalis ouv=https://www.ventaroc.example/ @QComboBox");
-        ligne("F3 mail", "", "@QComboBox F3", "",
-              "ouv=mailto:chromalis@ventaroc.example?subject=Chromalis @QComboBox*");
-        ligne("F4 accueil", "Normal", "F4", "", "dlg=frmSplash L1 ZZZZ T4 @Valider la proposition");
+        ligne("F4 accueil", "Normal", "F4", "", "dlg=frmSplash " + n);
         ligne("F5, Maj+F5", "", "@QComboBox F5 F5 S-F5", "", "L1 ZZZZZ T4 @Valider la proposition*");
-        ligne("F6 options", "", "@QComboBox F6", "", "options=SN @QComboBox*");
-        ligne("F7 en jeu", "Normal", "@Quitter F7", "", "L2 ZZZZ T4 @Quitter...*");
-        ligne("F7 sans jeu", "", "@QComboBox F7", "", "@QComboBox*");
+        ligne("F8 en jeu sans effet, F7", "Normal", "F8 @Quitter F7", "", "L2 ZZZZ T4 @Quitter...*");
+        ligne("F7 et P sans jeu", "chrono", "@QComboBox F7 P", "", "@QComboBox*");
         ligne("F8 sans jeu, Échap", "", "@QComboBox F8", "Esc", "dlg=frmScores @QComboBox");
-        ligne("F8 en jeu", "Normal", "F8", "", "L1 ZZZZ T4 @Valider la proposition*");
-        ligne("Échap, Non", "", "@QComboBox Esc", "", "dlg=Chromalis @QComboBox",
+        ligne("Échap, case de fermeture: Non", "Normal", "Esc Fermer", "", "dlg=Chromalis,Chromalis " + n,
               "Êtes-vous sûr(e) de vouloir vraiment quitter le jeu ?");
-        ligne("case de fermeture, Oui", "Normal oui", "Fermer", "",
-              "dlg=Chromalis fin L1 ZZZZ T4 @Valider la proposition");
-        ligne("case de fermeture, Non", "Normal", "Fermer", "", "dlg=Chromalis L1 ZZZZ T4 @Valider la proposition");
-        ligne("Entrée sur Valider", "Normal", ". Ret", "",
-              "L2 ZZZZ T4 @Valider la proposition* vu=Valider la proposition*");
+        ligne("case de fermeture, Oui", "Normal oui", "Fermer", "", "dlg=Chromalis fin " + n);
         ligne("pions, le champ garde ses lettres", "Normal solution", "RB @solution V<", "",
               "L1 RBZZ T4 combi= @solution changeable*");
-        ligne("P sans partie", "chrono", "@QComboBox P", "", "@QComboBox*");
         ligne("colonne des options", "",
               "F6 @Chrono Space @QComboBox Down Up . Tab . Tab . Tab . Down . Tab . Tab . Tab .", "",
               "options=NE+chrono @E-mail* vu=QComboBox*,Chrono*,Temps par coup*,Normal*,Expert*,Parties*,Site "
@@ -384,19 +360,19 @@ private slots:
         // Hidden beyond the edge, the options column takes no Tab: Home cannot change the game unseen.
         ligne("colonne cachée", "", "@Quitter Tab . Tab . Tab . Tab . Tab . Home Up F6", "",
               "options=SN @Nouveau jeu* vu=Aide*,Options >>>*,Scores*,Nouveau jeu*,Quitter...*");
-        ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", "L1 ZZZZ T4 @Valider la proposition*");
+        ligne("solution verrouillée, Tab", "Normal verrou", "@solution Tab", "", n + u'*');
         ligne("solution, Maj+Tab", "Normal solution", "@solution RBVJ BTab", "", "L1 ZZZZ T4 combi=RBVJ @Quitter...*");
         ligne("solution incomplète, Tab", "Normal solution", "@solution RBV Tab", "",
               "dlg=ERREUR L1 ZZZZ T4 combi=RBV @solution changeable", "Il manque une lettre dans la combinaison.");
         ligne("solution, lettres", "Normal solution", "@solution RNrZBVI", "",
               "dlg=Beep,ATTENTION:,Beep,ATTENTION:,Beep,ATTENTION: L1 ZZZZ T4 combi=RBVI @solution changeable",
-              refus_normal);
+              refus.arg(""));
         ligne("solution, collée", "Normal solution colle=RBVJ", "@solution R Coller", "",
               "L1 ZZZZ T4 combi=RBVJ @solution changeable*");
         ligne("solution, collée refusée", "Normal solution colle=RNXZ", "@solution R Coller", "",
-              "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @solution changeable", refus_normal);
+              "dlg=Beep,ATTENTION: L1 ZZZZ T4 combi=R @solution changeable", refus.arg(""));
         ligne("solution super, chiffre", "Super solution", "@solution NXR1BV", "",
-              "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @solution changeable", refus_super);
+              "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @solution changeable", refus.arg(" - N - X"));
     }
     // Each row: set-up words (a Normal or Super game, chrono, sansnav: no browser, the help file a
     // page or a folder (dossier), the solution field opened or locked (verrou), colle=: the
@@ -416,18 +392,15 @@ private slots:
         platform::setAppPathHook([d = env->dossierReglages()] { return d; });
         instance<frmSplash>();
         (f = instance<frmChromalis>())->show();
-        QFile page(dossier_appli);
-        const QByteArray html
+        const char* page
             = "<h1>Aide</h1><p>Rouge <span class=\"pion R\"></span> libre <span class=\"trou libre\"></span>.";
-        QVERIFY(!a("page") || (page.open(QIODevice::WriteOnly) && page.write(html) == html.size()));
-        page.close();
+        QVERIFY(!a("page") || ecrire(dossier_appli, page));
         QVERIFY(!a("dossier") || QDir().mkpath(dossier_appli));
         env->shellAccepte = !a("sansnav");
         f->chkTemps->setChecked(a("chrono"));
-        if (a("Normal") || a("Super")) {
-            f->cboJeu->setCurrentText(a("Super") ? QStringLiteral("Super") : QStringLiteral("Normal"));
+        f->cboJeu->setCurrentIndex(!a("Normal")); // Super unless told
+        if (a("Normal") || a("Super"))
             QTest::mouseClick(f->cmdNouveau, Qt::LeftButton);
-        }
         // The solution field shown, locked on the secret or opened empty for editing.
         f->txtCombi->setVisible(a("solution") || a("verrou"));
         f->txtCombi->setReadOnly(!a("solution"));
@@ -438,10 +411,7 @@ private slots:
         env->reponsesMsgBox = {int(a("oui") ? platform::vbYes : platform::vbNo)};
         QWidget leurre;
         leurre.setWindowModality(Qt::ApplicationModal); // a message box takes the input above a modal window
-        env->pendantMessage = [&leurre] {
-            prendreActivation(&leurre);
-            leurre.hide();
-        };
+        env->pendantMessage = [&leurre] { prendreActivation(&leurre), leurre.hide(); };
         QStringList scripts = modal.split(u'|');
         env->dansModal = [&](QWidget* w) {
             // Back from a window opened over a dialog, the dialog is active again (not the board:
