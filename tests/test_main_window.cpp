@@ -267,7 +267,14 @@ private slots:
                 emit s->Timer1.Timer();
             QVERIFY(!f->isVisible() && estCharge<frmSplash>());
         };
-        QTest::mouseClick(s->Label4, Qt::LeftButton);
+        if (fermeture == 1) { // by keys: Tab reaches the link, which a screen reader reads as one, and Enter opens it
+            QTest::keyClick(s, Qt::Key_Tab);
+            QVERIFY(s->focusWidget() == s->Label4);
+            QCOMPARE(QAccessible::queryAccessibleInterface(s->Label4)->role(), QAccessible::Link);
+            QTest::keyClick(s->Label4, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(s->Label4, Qt::LeftButton);
+        }
         QCOMPARE(env->ouvertures, aide ? QStringList{dossier_appli} : QStringList());
         QStringList messages; // text|title|style (48: exclamation)
         for (const support::Appel& m : env->messages())

@@ -79,7 +79,10 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     plaque->setGeometry(Label3->geometry());
     plaque->stackUnder(Label3);
 
-    Label4 = new QLabel(QStringLiteral("ICI"), Frame1);
+    // Marked a link before any accessibility event can make the toolkit's own interface for it.
+    Label4 = new QLabel(Frame1);
+    roles::lien(Label4);
+    Label4->setText(QStringLiteral("ICI"));
     Label4->setGeometry(twips::rect(5640, 2880, 255, 255));
     Label4->setToolTip(QStringLiteral("Affiche l'aide (html)"));
     Label4->setCursor(Qt::PointingHandCursor);
@@ -88,7 +91,6 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     // A link the keyboard reaches too: Tab, then Enter or Space. The window itself keeps the focus
     // first, so that any key still closes it as before.
     Label4->setFocusPolicy(Qt::TabFocus);
-    roles::lien(Label4);
     setFocusPolicy(Qt::StrongFocus);
     colorerLien(false);
 
