@@ -39,7 +39,7 @@ void Joueur::choisir(const QString& type, const QString& mode, int chrono, int p
     if (f->Width() < 5000)
         cliquer(f->cmdOptions);
     f->cboJeu->setCurrentIndex(f->cboJeu->findText(type));
-    cliquer(std::array{f->optDebutant, f->optExpert, f->optTop}[QStringLiteral("INE").indexOf(mode)]);
+    cliquer(std::array{f->optTop, f->optDebutant, f->optExpert}[QStringLiteral("IN").indexOf(mode) + 1]); // else Expert
     if (f->chkTemps->isChecked() != (chrono > 0))
         cliquer(f->chkTemps);
     if (chrono > 0)
