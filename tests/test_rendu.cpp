@@ -35,51 +35,39 @@ void comparer(QWidget* w, const QString& nom)
     QCOMPARE(vu.size(), attendu.size());
     QImage ecarts = vu;
     int differents = 0;
-    for (int y = 0; y < vu.height(); ++y)
-        for (int x = 0; x < vu.width(); ++x) {
-            const QRgb a = vu.pixel(x, y), b = attendu.pixel(x, y);
-            if (qAbs(qRed(a) - qRed(b)) > ecart_canal || qAbs(qGreen(a) - qGreen(b)) > ecart_canal
-                || qAbs(qBlue(a) - qBlue(b)) > ecart_canal) {
-                ++differents;
-                ecarts.setPixel(x, y, qRgb(255, 0, 0));
-            }
-        }
+    const auto loin = [](QRgb a, QRgb b, int decalage) {
+        return qAbs(int(a >> decalage & 255) - int(b >> decalage & 255)) > ecart_canal;
+    };
+    for (int k = 0; k < vu.width() * vu.height(); ++k) {
+        const int x = k % vu.width(), y = k / vu.width();
+        const QRgb a = vu.pixel(x, y), b = attendu.pixel(x, y);
+        if (loin(a, b, 0) || loin(a, b, 8) || loin(a, b, 16))
+            ++differents, ecarts.setPixel(x, y, qRgb(255, 0, 0));
+    }
     if (differents > pixels_admis) {
         ecarts.save(QDir::current().absoluteFilePath(nom + QStringLiteral("-ecarts.png")));
         QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ (see %1-ecarts.png)").arg(nom).arg(differents)));
     }
 }
 
-// Distance (0-255) of two peg pixels over the board, in grey, or without green (deuteranopia) or red
-// (protanopia) cones: Machado, Oliveira and Fernandes (2009), severity 1, applied in linear RGB.
-using Vision = std::array<std::array<double, 3>, 3>;
-constexpr Vision visions[] = {{{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}}, // grey
-                              {{{0.367322, 0.860646, -0.227968},
-                                {0.280085, 0.672501, 0.047413},
-                                {-0.011820, 0.042940, 0.968881}}}, // deuteranopia
-                              {{{0.152286, 1.052583, -0.204868},
-                                {0.114503, 0.786281, 0.099216},
-                                {-0.003882, -0.048116, 1.051998}}}}; // protanopia
-double distance(QRgb p, QRgb q, const Vision& m)
+// Seeing in grey, or without green (deuteranopia) or red (protanopia) cones: Machado, Oliveira and Fernandes
+// (2009), severity 1, applied in linear RGB.
+constexpr double visions[3][9] = {
+    {0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722},
+    {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881},
+    {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998}};
+double lineaire(double x) { return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); }
+double gamma(double y) { return y <= 0.0031308 ? 12.92 * y : 1.055 * std::pow(y, 1 / 2.4) - 0.055; }
+// A peg pixel over the board as seen through matrix m, 0 to 255 a channel.
+std::array<double, 3> percu(QRgb p, const double* m)
 {
-    const auto lineaire = [](QRgb p) {
-        std::array<double, 3> c{};
-        const int plateau[3] = {128, 64, 64}, octet[3] = {qRed(p), qGreen(p), qBlue(p)};
-        for (int k = 0; k < 3; ++k) {
-            const double x = (octet[k] + (1 - qAlpha(p) / 255.0) * plateau[k]) / 255;
-            c[k] = x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
-        }
-        return c;
-    };
-    const auto gamma = [](double y) {
-        return 255 * (y <= 0.0031308 ? 12.92 * std::max(y, 0.0) : 1.055 * std::pow(std::min(y, 1.0), 1 / 2.4) - 0.055);
-    };
-    const auto a = lineaire(p), b = lineaire(q);
-    double somme = 0;
-    for (const auto& r : m)
-        somme += std::pow(
-            gamma(r[0] * a[0] + r[1] * a[1] + r[2] * a[2]) - gamma(r[0] * b[0] + r[1] * b[1] + r[2] * b[2]), 2);
-    return std::sqrt(somme / 3);
+    const double plateau[3] = {128, 64, 64}, octet[3] = {double(qRed(p)), double(qGreen(p)), double(qBlue(p))};
+    double l[3], y[3];
+    for (int k = 0; k < 3; ++k)
+        l[k] = lineaire((octet[k] + (1 - qAlpha(p) / 255.0) * plateau[k]) / 255);
+    for (int k = 0; k < 3; ++k)
+        y[k] = 255 * gamma(std::clamp(m[3 * k] * l[0] + m[3 * k + 1] * l[1] + m[3 * k + 2] * l[2], 0.0, 1.0));
+    return {y[0], y[1], y[2]};
 }
 } // namespace
 
@@ -212,22 +200,21 @@ private slots:
             return artwork::image(artwork::chemin("peg_" + p->Tag()), QSize(px, px), 1.0);
         };
         QStringList proches;
-        for (int paire = 0; paire < 64; ++paire) {
-            const int i = paire / 8, j = paire % 8;
-            const QImage a = image(pions[i]), b = image(pions[j]);
-            for (int v = 0; v < 3; ++v) {
-                double somme = 0, n = 0;
-                for (int k = 0; i < j && k < px * px; ++k)
-                    if (std::hypot(k % px + 0.5 - px / 2.0, k / px + 0.5 - px / 2.0) <= px * 14.0 / 32)
-                        somme += distance(a.pixel(k % px, k / px), b.pixel(k % px, k / px), visions[v]), ++n;
-                if (n && somme / n < 16)
-                    proches << QStringLiteral("%1%2 %3 px (%4): %5")
-                                   .arg(pions[i]->Tag(), pions[j]->Tag())
-                                   .arg(px)
-                                   .arg(v)
-                                   .arg(somme / n, 0, 'f', 1);
-            }
-        }
+        for (int i = 0; i < 8; ++i)
+            for (int j = i + 1; j < 8; ++j)
+                for (int v = 0; v < 3; ++v) {
+                    const QImage a = image(pions[i]), b = image(pions[j]);
+                    double somme = 0, n = 0;
+                    for (int k = 0; k < px * px; ++k)
+                        if (std::hypot(k % px + 0.5 - px / 2.0, k / px + 0.5 - px / 2.0) <= px * 14.0 / 32) {
+                            const auto x = percu(a.pixel(k % px, k / px), visions[v]),
+                                       y = percu(b.pixel(k % px, k / px), visions[v]);
+                            somme += std::hypot(x[0] - y[0], x[1] - y[1], x[2] - y[2]) / std::sqrt(3), ++n;
+                        }
+                    if (somme / n < 16)
+                        proches << QString::asprintf("%s%s %d px (%d): %.1f", qPrintable(pions[i]->Tag()),
+                                                     qPrintable(pions[j]->Tag()), px, v, somme / n);
+                }
         QVERIFY2(proches.isEmpty(), qPrintable(proches.join(QStringLiteral(", "))));
     }
 };

@@ -1,46 +1,39 @@
-# Usage: source lib.sh <chromalis executable> <artefacts folder> <scenario name>: the end-to-end scripts'
-# private X server and window manager, and their helpers to drive the game.
+# Usage: source lib.sh <chromalis executable> <artefacts folder> <scenario name> [bus]: the end-to-end scripts'
+# private X server and window manager, and their helpers to drive the game. With "bus", the script runs again
+# on a session bus of its own, with a runtime folder of its own.
+[ "${4:-}" != bus ] || [ -n "${CHROMALIS_BUS_PRIVE:-}" ] || CHROMALIS_BUS_PRIVE=1 exec dbus-run-session -- bash "$0" "$1" "$2"
 set -euo pipefail -o errtrace
 trap 'echo "ÉCHEC: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
 
-EXE=$1
-ARTEFACTS=$2/$3
-rm -rf "$ARTEFACTS"
-mkdir -p "$ARTEFACTS"
-WORK=$(mktemp -d)
-export LC_ALL=C.UTF-8
+EXE=$1 ARTEFACTS=$2/$3 WORK=$(mktemp -d) PIDS=()
+rm -rf "$ARTEFACTS" && mkdir -p "$ARTEFACTS"
 unset QT_QPA_PLATFORM
-PIDS=()
-
-export XDG_CONFIG_HOME=$WORK/config
+export LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$WORK/config
 INI=$XDG_CONFIG_HOME/Chromalis/Chromalis.ini
-mkdir -p "$XDG_CONFIG_HOME/Chromalis"
+mkdir -p "${INI%/*}"
+[ "${4:-}" != bus ] || { export XDG_RUNTIME_DIR=$WORK/run && mkdir -m 700 "$XDG_RUNTIME_DIR"; }
 
 echec() { echo "ÉCHEC: $*" >&2; capture echec || true; exit 1; }
 capture() { import -window root "$ARTEFACTS/$1.png"; }
 # Runs a command every tenth of a second until it succeeds, for at most $1 seconds.
 attendre() { for _ in $(seq $(($1 * 10))); do "${@:2}" 2>/dev/null && return 0; sleep 0.1; done; return 1; }
+# Starts a command in the background, silent, stopped with the rest at the end.
+fond() { "$@" >/dev/null 2>&1 & PIDS+=("$!"); }
 
 trap 'kill -9 "${PIDS[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 # The server picks a free display and writes its number when ready: scripts never race for one.
 # E2E_AFFICHAGE=wayland: no X server at all, the script starts its own compositor.
 if [ "${E2E_AFFICHAGE:-x11}" = x11 ]; then
-    Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-    PIDS+=("$!")
+    fond Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/display"
     attendre 10 test -s "$WORK/display" || echec "Xvfb ne démarre pas"
     export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
-    openbox >/dev/null 2>&1 &
-    PIDS+=("$!")
+    fond openbox
     sleep 0.5
 fi
 
 # Starts the game in the background (with the VAR=value given); its pid goes to JEU.
-lancer() {
-    env "${@:2}" "$EXE" >"$ARTEFACTS/sortie-$1.log" 2>&1 &
-    JEU=$!
-    PIDS+=("$JEU")
-}
+lancer() { env "${@:2}" "$EXE" >"$ARTEFACTS/sortie-$1.log" 2>&1 & JEU=$! && PIDS+=("$JEU"); }
 
 # Prints the id of the visible window with exactly this title, if there is one.
 fenetre() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | awk 'NR == 1 { print; t = 1 } END { exit !t }'; }
@@ -50,11 +43,8 @@ absente() { ! fenetre "$1" >/dev/null; }
 dialogue() {
     local id
     id=$(attendre 10 fenetre "$1") || echec "$3"
-    sleep 0.3
-    capture "$2"
-    activer "$id"
-    shift 3
-    [ $# = 0 ] || touche "$@"
+    sleep 0.3; capture "$2"; activer "$id"
+    [ $# = 3 ] || touche "${@:4}"
 }
 
 # The window's client area on the screen and its size (xdotool counts openbox's frame twice: xwininfo).
@@ -86,17 +76,14 @@ arreter() {
 # Waits for the main window after the start-up window; sets MAIN, OX, OY, CW and CH (CW: 322 at scale 1).
 attendre_principale() {
     MAIN=$(attendre 15 fenetre "Ventaroc vous propose:") || echec "la fenêtre principale ne vient pas"
-    sleep 0.5
-    activer "$MAIN"
-    origine "$MAIN"
+    sleep 0.5; activer "$MAIN"; origine "$MAIN"
 }
 
 # Starts the game (name, then VAR=value) and sees the start-up window alone, then the main window alone.
 demarrer() {
     lancer "$@"
     attendre 10 fenetre "Chromalis" >/dev/null || echec "$1: pas de fenêtre de démarrage"
-    sleep 0.4
-    capture "$1-accueil"
+    sleep 0.4 && capture "$1-accueil"
     absente "Ventaroc vous propose:" || echec "$1: la fenêtre principale est déjà là"
     attendre_principale
     absente "Chromalis" || echec "$1: la fenêtre de démarrage reste ouverte"

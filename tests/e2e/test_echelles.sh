@@ -10,8 +10,7 @@ for ecran in 800x600:1 1024x768:1 1280x1024:1 1920x1080:1 3840x2160:1 1920x1080:
     # Outer height (client plus the frame the window manager draws) against the usable height.
     read -r _ _ h b <<<"$(xprop -id "$MAIN" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)"
     utile=$(xprop -root _NET_WORKAREA | grep -o '[0-9, ]*$' | awk -F', *' '{ print $4 }')
-    haut=$((CH + h + b))
-    part=$((100 * haut / utile))
+    haut=$((CH + h + b)) part=$((100 * (CH + h + b) / utile))
     echo "écran $ecran: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($part %)" | tee "$ARTEFACTS/mesure.txt"
     [ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
     # With a scale factor, steps of 0.25 cannot meet the share on every screen, nor scale 1 on 800 x 600: the

@@ -10,9 +10,8 @@ DEB=$(ls "$WORK"/paquet/chromalis_*.deb) || echec "aucun paquet chromalis_*.deb 
 depends=$(dpkg-deb -f "$DEB" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libstdc++6* && $depends != *libqt6svg6* ]] || echec "dépendances: $depends"
 
-RACINE=$WORK/racine
+RACINE=$WORK/racine ID=example.ventaroc.chromalis
 dpkg -x "$DEB" "$RACINE"
-ID=example.ventaroc.chromalis
 for f in icons/hicolor/scalable/apps/$ID.svg applications/$ID.desktop metainfo/$ID.metainfo.xml; do
     [ -s "$RACINE/usr/share/$f" ] || echec "$f absent du paquet"
 done
@@ -34,8 +33,7 @@ for cas in xdg sans-navigateur sans-xdg-open; do
         attendre 5 test -s "$WORK/ouvertures" || echec "F1 ne passe pas la page à xdg-open"
         [ "$(cat "$WORK/ouvertures")" = "file://$RACINE/usr/lib/chromalis/aide.htm" ] \
             || echec "F1 a ouvert «$(cat "$WORK/ouvertures")» au lieu de la page d'aide installée"
-        sleep 0.5
-        absente "Aide de Chromalis" || echec "la fenêtre d'aide s'ouvre alors que xdg-open a pris la page"
+        sleep 0.5; absente "Aide de Chromalis" || echec "la fenêtre d'aide s'ouvre alors que xdg-open a pris la page"
     else
         dialogue "Aide de Chromalis" $cas-aide "$cas: F1 ne montre pas l'aide"
     fi

@@ -2,14 +2,12 @@
 # a game played and recorded from the keyboard alone, with a 1 MB name pasted, SIGKILL
 # as soon as it reaches the file and the record whole after a restart; a second copy refused; a store of
 # random bytes set aside.
-[ -n "${CHROMALIS_BUS_PRIVE:-}" ] || CHROMALIS_BUS_PRIVE=1 exec dbus-run-session -- bash "$0" "$@"
-source "$(dirname "$0")/lib.sh" "$1" "$2" partie
+source "$(dirname "$0")/lib.sh" "$1" "$2" partie bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # 1. No display: one French line naming the variables, exit code 1.
 for ecran in "" ":4242"; do
-    code=0
-    env -u WAYLAND_DISPLAY DISPLAY="$ecran" "$EXE" >/dev/null 2>"$WORK/err" || code=$?
+    code=0; env -u WAYLAND_DISPLAY DISPLAY="$ecran" "$EXE" >/dev/null 2>"$WORK/err" || code=$?
     [ "$code" = 1 ] && [ "$(wc -l <"$WORK/err")" = 1 ] && grep -q 'DISPLAY.*WAYLAND_DISPLAY.*graphique' "$WORK/err" \
         || echec "sans écran ($ecran): code $code, $(cat "$WORK/err")"
 done

@@ -1,10 +1,8 @@
 # The real program on a Wayland compositor and no X server at all, as in a Wayland session: Qt's Wayland
 # platform in use, the windows seen through AT-SPI (xdotool cannot reach them), pictures from the compositor.
-[ -n "${CHROMALIS_BUS_PRIVE:-}" ] || CHROMALIS_BUS_PRIVE=1 exec dbus-run-session -- bash "$0" "$@"
-E2E_AFFICHAGE=wayland source "$(dirname "$0")/lib.sh" "$1" "$2" wayland
+E2E_AFFICHAGE=wayland source "$(dirname "$0")/lib.sh" "$1" "$2" wayland bus
 unset DISPLAY
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR=$WORK/run WAYLAND_DISPLAY=e2e
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=e2e
 
 # The whole screen as the compositor draws it (weston 10 gives it to a client only with --debug).
 capture() { (cd "$WORK" && weston-screenshooter) && mv "$WORK"/wayland-screenshot-*.png "$ARTEFACTS/$1.png"; }
@@ -23,9 +21,8 @@ FIN
 vue() { atspi | grep -qx "$1"; }
 
 # A compositor of its own drawing in memory, 1024 x 768 like the X server of the other scripts.
-weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --socket="$WAYLAND_DISPLAY" \
-    --idle-time=0 --debug --log="$ARTEFACTS/weston.log" >/dev/null 2>&1 &
-PIDS+=("$!")
+fond weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --socket="$WAYLAND_DISPLAY" \
+    --idle-time=0 --debug --log="$ARTEFACTS/weston.log"
 attendre 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || echec "weston ne démarre pas"
 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' 2>/dev/null || echec "pas de bus d'accessibilité"
 

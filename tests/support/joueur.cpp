@@ -39,10 +39,7 @@ void Joueur::choisir(const QString& type, const QString& mode, int chrono, int p
     if (f->Width() < 5000)
         cliquer(f->cmdOptions);
     f->cboJeu->setCurrentIndex(f->cboJeu->findText(type));
-    QRadioButton* bouton = mode == QLatin1String("I") ? f->optDebutant
-        : mode == QLatin1String("N")                  ? f->optExpert
-                                                      : f->optTop;
-    cliquer(bouton);
+    cliquer(std::array{f->optTop, f->optDebutant, f->optExpert}[QStringLiteral("IN").indexOf(mode) + 1]); // else Expert
     if (f->chkTemps->isChecked() != (chrono > 0))
         cliquer(f->chkTemps);
     if (chrono > 0)
@@ -65,13 +62,10 @@ void Joueur::partie(const QString& type, const QString& mode, const QString& sec
 
 void Joueur::poser(const QString& lettres)
 {
-    for (int k = 0; k < lettres.size(); ++k) {
-        if (lettres[k] == u'.')
-            continue;
-        for (PegImage* p : f->palette())
+    for (int k = 0; k < lettres.size(); ++k)
+        for (PegImage* p : f->palette()) // no peg is '.'
             if (p->Tag() == QString(lettres[k]))
                 glisser(p, f->img[Chromalis::num_ligne][k + 1]);
-    }
 }
 
 void Joueur::valider() { cliquer(f->cmdValider); }

@@ -15,14 +15,12 @@ Environnement::Environnement()
     platform::DialogHooks hooks;
     hooks.msgBox = [this](const QString& texte, int style, const QString& titre) {
         appels.append({QStringLiteral("MsgBox"), texte, style, titre, {}});
-        if (pendantMessage)
-            pendantMessage();
+        pendantMessage();
         return reponsesMsgBox.isEmpty() ? int(platform::vbOK) : reponsesMsgBox.takeFirst();
     };
     hooks.inputBox = [this](const QString& texte, const QString& titre, const QString& defaut) {
         appels.append({QStringLiteral("InputBox"), texte, 0, titre, defaut});
-        if (pendantMessage)
-            pendantMessage();
+        pendantMessage();
         return reponsesInputBox.isEmpty() ? QString() : reponsesInputBox.takeFirst();
     };
     hooks.beep = [this] { appels.append({QStringLiteral("Beep"), {}, 0, {}, {}}); };
@@ -60,20 +58,15 @@ Environnement::~Environnement()
 QList<Appel> Environnement::messages() const
 {
     QList<Appel> m;
-    for (const Appel& a : appels)
-        if (a.genre == QLatin1String("MsgBox"))
-            m.append(a);
+    std::copy_if(appels.begin(), appels.end(), std::back_inserter(m),
+                 [](const Appel& a) { return a.genre == "MsgBox"; });
     return m;
 }
 
 void dechargerFenetres()
 {
     using namespace Chromalis;
-    Unload<frmScores>();
-    Unload<frmFIN>();
-    Unload<frmPasse>();
-    Unload<frmSplash>();
-    Unload<frmParties>();
+    Unload<frmScores>(), Unload<frmFIN>(), Unload<frmPasse>(), Unload<frmSplash>(), Unload<frmParties>();
     Unload<frmChromalis>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the unloaded windows go now
     reinitialiser();

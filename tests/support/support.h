@@ -48,7 +48,7 @@ public:
     // Runs inside a modal display; when empty, the window is simply hidden again.
     std::function<void(QWidget*)> dansModal;
     // Runs while a message or input box is up (a real one takes the activation meanwhile).
-    std::function<void()> pendantMessage;
+    std::function<void()> pendantMessage = [] {};
     // What the shell was asked to open, and what it answers.
     QList<QString> ouvertures;
     bool shellAccepte = true;
