@@ -1,5 +1,5 @@
-# Orca, started first as a blind player's desktop has it, hears the game: a game won by keys chosen from
-# nothing but what Orca said after each one.
+# Orca, started first as a blind player's desktop has it, hears the game: a game lost, whose end speaks the
+# combination, then a game won by keys chosen from nothing but what Orca said after each one.
 source "$(dirname "$0")/lib.sh" "$1" "$2" orca bus
 # The desktop's accessibility switch is what turns the game's on, not this variable.
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
@@ -28,8 +28,8 @@ PY
 PIDS+=("$!")
 attendre 30 grep -q "SPEECH OUTPUT" "$PAROLE" || echec "Orca ne parle pas"
 
-# 4. The game started after Orca; then a game won with rows chosen among the combinations that agree with all
-# results heard. Each row is typed by keys, and its last peg heard with its colour before F7 validates it.
+# 4. The game started after Orca. Twelve empty rows lose the first game, whose combination is spoken; Enter on
+# « Oui » starts a game won with rows chosen among the combinations that agree with all results heard. Each row is typed by keys, and its last peg heard with its colour before F7 validates it.
 demarrer 1
 /usr/bin/python3 - "$PAROLE" >"$ARTEFACTS/partie.log" 2>&1 <<'PY' || { cat "$ARTEFACTS/partie.log" >&2; echec "la partie entendue par Orca échoue"; }
 import itertools, re, subprocess, sys, time
@@ -70,8 +70,15 @@ def proposer(code, rang):
     assert not m.group(5) or int(m.group(5)) == rang, m.group(0)
     return m
 
+nouvelle = r"Nouvelle partie, 5 trous, rangée 1\."
 taper("F5")  # heard once: a second F5 would stop the game
-entendre(r"Nouvelle partie, 5 trous, rangée 1\.")
+entendre(nouvelle)
+for rang in range(1, 13):
+    taper("F7")
+    m = entendre(r"Rangée \d+ : 0 noir, 0 blanc\. Rangée \d+\.|Perdu, la combinaison était (.*)\.")
+assert m.group(1) and [c in noms for c in m.group(1).split(", ")] == [True] * 5, m.group(0)
+taper("Return")
+entendre(nouvelle)
 possibles = ["".join(c) for c in itertools.product("RBVJOINX", repeat=5)]
 code = "RRBBV"
 for rang in range(1, 13):
