@@ -26,6 +26,7 @@ class TestJeu : public QObject {
     QStringList vues;
     // What the player presses in the end dialog, in turn; Non ends it, after Scores when a name is awaited.
     QList<QPushButton * frmFIN::*> reponses;
+    QString annonceFin; // what a screen reader heard when the end dialog came
 
 private slots:
     void init()
@@ -33,11 +34,13 @@ private slots:
         j = std::make_unique<support::Joueur>();
         f = j->f;
         vues.clear();
+        annonceFin.clear();
         reponses.clear();
         j->dansModal = [this](QWidget* w) {
             auto* fin = qobject_cast<frmFIN*>(w);
             if (!fin)
                 return;
+            annonceFin = annonce::derniere();
             // Oui, Non, Scores when enabled, in small letters the one with the focus; the solution's pegs
             // (Z an empty hole, ? none); the title bar's picture: a cup for a win, a cross for a loss.
             QString boutons, solution, titre = fin->windowTitle();
@@ -480,7 +483,9 @@ private slots:
         ligne("perdue: la combinaison, trous vides compris", "Normal E 0 RZBZ", QStringList(10, "=IIII").join(u' '),
               debut + QString("|*").repeated(9) + "|Perdu, la combinaison était rouge, vide, bleu, vide");
         ligne("gagnée, classée", "Normal I 0 RBVJ", "=RBVJ",
-              debut + "|Gagné en 1 coup, 9 000 points. Vous figurez dans les high-scores, place 1");
+              debut
+                  + "|Gagné en 1 coup, 9 000 points. Vous figurez dans les high-scores, place 1|Entrez votre nom, "
+                    "place 1");
     }
     void annonces()
     {
@@ -502,6 +507,8 @@ private slots:
                                  f->img[num_ligne][p.mid(1).toInt()]);
             vu << annonce::derniere();
         }
+        if (!annonceFin.isEmpty() && annonceFin != vu.last()) // said as the end dialog came, before the scores
+            vu.insert(vu.size() - 1, annonceFin);
         // "*": a row judged, its sentence checked by the other rows.
         for (int k = 0; k < vu.size(); ++k)
             vu[k] = dites.section(u'|', k, k) == u'*' ? QStringLiteral("*") : vu[k];

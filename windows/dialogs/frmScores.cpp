@@ -83,6 +83,7 @@ void frmScores::Form_Load()
     for (QLineEdit* boite : findChildren<QLineEdit*>()) {
         if (boite->property("Tag").toString() == tag) {
             marquerNom(boite);
+            annonces::nom_attendu(i);
             break;
         }
     }

@@ -128,6 +128,8 @@ void perdue()
     dire(QStringLiteral("Perdu, la combinaison était ") + couleurs.join(QStringLiteral(", ")));
 }
 
+void nom_attendu(int place) { dire(QStringLiteral("Entrez votre nom, place ") + QString::number(place)); }
+
 void nom_enregistre(const QString& nom, int place)
 {
     dire(QStringLiteral("Nom enregistré : ") + nom + QStringLiteral(", place ") + QString::number(place));

@@ -20,6 +20,8 @@ void compte_a_rebours();
 void pause(bool en_pause);
 void gagnee();
 void perdue();
+// The scores window waits for a name: where it goes, since the focus moving there may go unheard.
+void nom_attendu(int place);
 void nom_enregistre(const QString& nom, int place);
 
 } // namespace annonces
