@@ -1,15 +1,11 @@
-// The dialog windows played through their controls. The scores window: the table shown for each choice, the
-// name of a new entry, the resets, closing. The solution access and the predefined-games window it opens:
-// the password box, the list, both searches, Modify, the digit filter, the duplicate check.
+// The scores window, the solution access and the predefined-games window, played through their controls.
 #include "support/support.h"
 
 #include "game/rules.h"
 
 using namespace Chromalis;
 
-// The solution access during a game: its type (0 Normal, 1 Super); the password, then OK, Annuler or
-// Enter; the code answered to a key in the revealed field; what the board reveals (see revele()); the
-// field after "OOVRJ" is typed ("": locked); every dialog.
+// Game type (0 Normal, 1 Super); password, then OK, Annuler or Enter; code for a key; revele(); field after "OOVRJ".
 struct Acces {
     int jeu;
     QString mot, fin, code, revele, champ;
@@ -70,9 +66,8 @@ class TestDialogues : public QObject {
     QMap<QString, QString> messages; // full text of each dialog, and its short name in the scores states
     QMap<QString, QStringList> avant; // the store after the last step
 
-    // Buttons by their caption or Valider; keys (in the name box of the new entry's row, or of row 1);
-    // frappe:text and alt:letters to the focus; tape:name over the name box ('_' for a space); a mode by
-    // its initial; the reset's answer (+ yes, - no); the store blocked or not.
+    // Captions or Valider; keys into the new row's (or row 1's) name box; frappe:text and alt:letters to the
+    // focus; tape:name over the name box ('_' a space); a mode's initial; reset answer +/-; store blocked or not.
     void jouer(const QString& actions)
     {
         QLineEdit* nom = s->ligne(qMax<int>(i, 1))->at(1);
@@ -120,10 +115,8 @@ class TestDialogues : public QObject {
                 return lignes.join(QString()).isEmpty() ? QStringLiteral("vide") : t;
         return lignes.join(u'/');
     }
-    // Headings, table, "vue" (the commands within reach) or "saisie N" (the window shortened over them,
-    // the validate button on row N, row N's name box alone marked and editable), RAZ when the reset of
-    // one table is enabled, the focus; then, since the last step, the store's changes (-T: table T
-    // emptied), the dialogs and the help opened.
+    // Headings, table, "vue" (commands in reach) or "saisie N" (validate on row N, its name box alone editable),
+    // RAZ when one table's reset is on, the focus; then the store's changes (-T: emptied), dialogs and help.
     QString etat()
     {
         const QMap<QString, QStringList> apres = magasin();
@@ -237,8 +230,7 @@ private slots:
 
     void scores_data()
     {
-        // Steps: actions (see jouer()) → the whole state they leave (see etat()). The first step's actions: the
-        // table the window opens on, the place of a new entry (0: none).
+        // Steps: jouer() actions → etat(); the first opens on a table with a new entry's place (0: none).
         QTest::addColumn<QStringList>("pas");
         const QString effacer = QStringLiteral(
             "ATTENTION...|292|Cette opération va éffacer %1.\nAppuyez sur OUI pour confirmer ce choix.");
@@ -250,8 +242,7 @@ private slots:
             << QStringList{"SE 0 → SUPER EXPERT SE vue RAZ", "N Entrée → SUPER NORMAL SN vue RAZ", // Enter presses VOIR
                            "Normal E VOIR → NORMAL EXPERT vide vue ↑VOIR",
                            "I VOIR → NORMAL INITIATION NI vue RAZ ↑VOIR", "Fermer → fermée"}; // NI: ten rows
-        // A name typed at once replaces the placeholder, also after a refusal; the commands cut off take no Tab,
-        // no Alt.
+        // A name typed at once replaces the placeholder, also after a refusal; cut-off commands take no Tab, no Alt.
         QTest::newRow("nom refusé puis donné") << QStringList{
             "NN 3 → NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom",
             "frappe:\t\t alt:RFV → NORMAL NORMAL NN saisie 3 «votre nom ?» ↑nom",
@@ -322,9 +313,8 @@ private slots:
                      qPrintable(parties[n]));
     }
 
-    // Actions, one word each: =answer (to the next input box), clicN / doubleN (list entry N), tapeTEXT (over the
-    // number box's text), Entrée / pavé / Échap (in the box), Chercher, Nom, Modifier; every dialog; then the
-    // selection shown (see vu()).
+    // =answer (next input box), clicN / doubleN (entry N), tapeTEXT, Entrée / pavé / Échap (number box), Chercher,
+    // Nom, Modifier; every dialog; then vu().
     void fenetre_data()
     {
         QTest::addColumn<QString>("actions");
@@ -381,8 +371,7 @@ private slots:
         QTEST(vu(), "vu");
     }
 
-    // Duplicates are sought within each block of a hundred, the first and last entries included;
-    // the same letters in two blocks are two games.
+    // Duplicates are sought within each block of a hundred, ends included; across blocks they are two games.
     void doublons()
     {
         montrer();

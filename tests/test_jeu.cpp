@@ -1,5 +1,4 @@
-// Whole games played through the controls: options, drags, validation, the clocks, the end dialog
-// and the record it leaves in the store.
+// Whole games played through the controls: options, drags, the clocks, the end dialog and the record left.
 #include "support/joueur.h"
 
 #include "windows/controls/Annonce.h"
@@ -41,8 +40,7 @@ private slots:
             if (!fin)
                 return;
             annonceFin = annonce::derniere();
-            // Oui, Non, Scores when enabled, in small letters the one with the focus; the solution's pegs
-            // (Z an empty hole, ? none); the title bar's picture: a cup for a win, a cross for a loss.
+            // Enabled Oui/Non/Scores, focused one in small letters; solution (Z empty, ? none); cup or cross.
             QString boutons, solution, titre = fin->windowTitle();
             for (QPushButton* b : {fin->cmdOUI, fin->cmdNON, fin->cmdScores})
                 boutons += b->isEnabled() ? QStringLiteral("ONSons").at(boutons.size() + 3 * (fin->focusWidget() == b))
@@ -67,8 +65,7 @@ private slots:
     }
     void cleanup() { j.reset(); }
 
-    // Rows played in turn with their marks; the clock moves before the last row; the dialog and the
-    // record that follow.
+    // Rows played with their marks (the clock moves before the last); the dialog and record that follow.
     void partie_data()
     {
         QTest::addColumn<QString>("options"); // type, mode, secret
@@ -167,8 +164,7 @@ private slots:
         QVERIFY(!jeu_en_cours && !f->cmdValider->isEnabled());
     }
 
-    // A Super game after a normal one shows again all that one hid. While it runs the options, the scores
-    // and the games window's commands are locked and the pegs can be dragged; the new-game button stops it.
+    // Super after normal shows all again; while it runs the options, scores and games commands are locked.
     void superApresNormal()
     {
         j->partie(QStringLiteral("Normal"), QStringLiteral("N"), QString());
@@ -226,9 +222,8 @@ private slots:
         QVERIFY(!entree.isAccepted());
     }
 
-    // The keyboard cursor: keys into the window (← → ⌫ Backspace ⌦ Delete ⏎ Enter on Valider, letters), then the
-    // row as its marks show it: [hole] under the cursor, [] after the last hole; "!" for another hole marked
-    // or the focus off Valider; the last sentence said and the beeps.
+    // Keys (← → ⌫ Backspace ⌦ Delete ⏎ Enter on Valider, letters), then the row: [hole] at the cursor, [] past the
+    // end; "!" another hole marked or the focus off Valider; the last sentence said and the beeps.
     void curseur_data()
     {
         for (const char* c : {"options", "touches", "vu"})
@@ -348,8 +343,7 @@ private slots:
         QCOMPARE(f->txtCombi->text(), parties[suivante.mid(2).toInt()]);
     }
 
-    // While the name is awaited the dialog cannot be closed, and the game is not stopped. Enter on
-    // the scores button, a name typed at once and Enter: that name is stored.
+    // While the name is awaited the dialog stays and the game runs; a name typed at once is stored.
     void fermetureRefuseeTantQueLeNomEstAttendu()
     {
         bool vu = false;
@@ -384,18 +378,15 @@ private slots:
                  QStringLiteral("Ana"));
     }
 
-    // The clocks, step by step: "3" a second of countdown (x n), "4" a tick of the total time, "1" a blink
-    // of the pause, "+n" n seconds later, P the key, a letter a peg dropped, V validation, F5 the game
-    // stopped, "=" notes the bar's width, its percentage and colour, the pause label, the timers on
-    // (1, 3, 4; "!" for one enabled that does not run), the focus on Valider, the total time, the row
-    // played, and the pegs of row 1 or its marks once judged.
+    // "3" a countdown second (x n), "4" a total-time tick, "1" a pause blink, "+n" seconds, P, a letter a peg, V
+    // validation, F5 stop; "=" notes the bar (width, %, colour), pause label, timers on (1, 3, 4; "!" enabled
+    // but idle), focus on Valider, total time, row played, and row 1's pegs or marks.
     void horloges_data()
     {
         QTest::addColumn<int>("chrono");
         QTest::addColumn<QString>("pas");
         QTest::addColumn<QString>("notes");
-        // A second is 2595 / chrono twips of bar, rounded half to even (so 2.5 % shows 2 and 7.5 % 8);
-        // the colour is &HBBGGRR: red grows by 2.5 a percent and green shrinks as much.
+        // A second is 2595 / chrono twips, half to even (2.5 % shows 2); &HBBGGRR: red +2.5 a percent, green -2.5.
         const QString fin = "3 = 3 = 3 = RB 3x%1 = 3 =";
         const QString jugee = "|2601 100% 0005fa - -34 V 00h00mn00s 1 RB..|1 0% 00ff00 - -34 V 00h00mn00s 2 NN..";
         const auto tops = [](QString t) {
@@ -405,8 +396,7 @@ private slots:
         ligne("40 s", 40, fin.arg(37), tops("66 2% 00f906|131 5% 00f30c|196 8% 00ec13") + jugee);
         ligne("5 s, premier de la liste", 5, fin.arg(2),
               tops("520 20% 00cd32|1039 40% 009b64|1558 60% 006996") + QString(jugee).replace("2601", "2596"));
-        // P pauses a timed game and moves the focus to Valider; P, a drop or the validation resume
-        // it, and the paused time does not count; F5 stops it all.
+        // P pauses (focus to Valider); P, a drop or validation resume, the pause not counted; F5 stops it all.
         const QString pause = "+10 4 P = 1 = 1 = +30 ";
         const QString etat = "1 0% 00ff00 %1 %2 %3 00h00mn%4s %5 %6";
         const QString enPause = etat.arg("P", "1--", "V", "10", "1", "....") + '|'
@@ -461,8 +451,7 @@ private slots:
         QCOMPARE(vu.join(u'|'), notes);
     }
 
-    // What a screen reader hears after each action: "R2" drops a red peg on hole 2, "=RBVJ" plays a
-    // row, "V" is F7, "P" and "F5" keys, "3x5" five ticks of the countdown.
+    // Heard after each action: "R2" red on hole 2, "=RBVJ" a row, "V" F7, "P" and "F5" keys, "3x5" countdown ticks.
     void annonces_data()
     {
         for (const char* c : {"options", "pas", "dites"}) // dites: a sentence after each step, '|' between
@@ -515,8 +504,7 @@ private slots:
         QCOMPARE(vu.join(u'|'), dites);
     }
 
-    // The accessibility bridge keeps each key from the window system and posts a copy once the screen
-    // reader has answered; asked before it or after it, the preview takes F5 once and R once.
+    // The AT bridge posts a copy of each key once the reader answers: before or after, F5 and R act once.
     void toucheRenvoyeeParLePont()
     {
         struct Pont : QObject {

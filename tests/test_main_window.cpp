@@ -1,7 +1,4 @@
-// The main window and its start: exactly one copy runs, whatever a dead copy left; the start-up window, the
-// load, the help link, the ways to close it; then the keyboard through the windows: every key acts once,
-// Enter presses, Tab moves, pegs typed, the solution field, the help on F1. Looks at every scale:
-// test_rendu; the real start: tests/e2e.
+// One copy runs; the start-up window; the keyboard through every window. Looks: test_rendu; real start: e2e.
 #include "support/support.h"
 
 #include <fcntl.h>
@@ -15,8 +12,7 @@
 using namespace Chromalis;
 
 namespace {
-// Runs n copies of the guard in children that all ask at one signal and keep what they took until
-// told to end; the number of those that ran, -1 when one did not answer.
+// n children take the guard at one signal and hold it until told to end: how many ran, -1 if one is silent.
 int lancees(int n)
 {
     int signal[2], reponses[2], fin[2];
@@ -40,8 +36,7 @@ int lancees(int n)
     return std::max(total, -1);
 }
 
-// Another user (nobody) holds the lock file, theirs in a home open to others as Debian makes it, and the
-// socket's name, its queue full; -1 when not ready.
+// Another user (nobody) holds the lock file in a home open to others, and the socket, queue full; -1: not ready.
 pid_t squatter()
 {
     const QByteArray verrou = QFile::encodeName(platform::cheminVerrou()),
@@ -103,10 +98,8 @@ class TestMainWindow : public QObject {
         return n
             + QString(anneau && o.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange), u'*');
     }
-    // Real keys into a window: F1..F8 Esc Ret Tab BTab Up Down Space, S- for Shift; other words
-    // are typed letter by letter, '<' as Backspace. "@name" gives the focus to a control (a part
-    // of its caption will do), "." notes the focused control, "Fermer" is the close box, "Coller" pastes into the
-    // solution field as its context menu does, "#aide" notes what the help in the game's window shows.
+    // F1..F8 Esc Ret Tab BTab Up Down Space, S- Shift; other words typed, '<' Backspace; "@caption" focuses, "."
+    // notes the focus, "Fermer" the close box, "Coller" the context menu's paste, "#aide" the help shown.
     void taper(QWidget* fenetre, const QString& script)
     {
         static const QHash<QString, int> touches{
@@ -133,9 +126,7 @@ class TestMainWindow : public QObject {
             else if (mot == QLatin1String("Coller"))
                 f->txtCombi->selectAll(), f->txtCombi->paste();
             else if (mot == QLatin1String("#aide")) {
-                // Centred over the window that asked; modal above a modal window; the page's pegs, drawn by style
-                // sheets, become pictures (a result's free slot: a grey disc); an outside link goes to the
-                // desktop; Escape closes it.
+                // Centred, modal over modal; style-sheet pegs become pictures (free slot: grey disc); Escape closes.
                 frmAide* aide = frmAide::ouverte();
                 QVERIFY2(aide, "no help window");
                 QTextBrowser* t = aide->txtAide;
@@ -203,11 +194,8 @@ private slots:
     }
     void cleanup() { env.reset(); }
 
-    // A whole start: the board loads hidden behind the start-up window, in its start state, centred,
-    // with its icon at every size a window manager asks for; the help link is clicked; the start-up
-    // window closes in one of its ways and shows the board. The tag tells the program's folder,
-    // whether the help file is there and the store usable; the way to close: 0 three ticks (under the missing
-    // help's box), 1 click window, 2 frame, 3 logo, 4 key.
+    // The board loads hidden, centred, with every icon size; the help link clicked; the start-up window closed
+    // by 0 three ticks (under the missing help's box), 1 click, 2 frame, 3 logo, 4 key; the board shown.
     void demarrage_data()
     {
         QTest::addColumn<int>("fermeture");
@@ -259,8 +247,7 @@ private slots:
         for (const int t : {16, 24, 32, 48, 64})
             QVERIFY(f->windowIcon().availableSizes().contains(QSize(t, t)));
 
-        // The link opens the help file, or says where it should be and disables the link and the
-        // board's help button until the next showing.
+        // The link opens the help, or says where it should be and disables it and the board's help button.
         s->show();
         env->pendantMessage = [&] { // the three seconds run out under the box: the window waits, never freed beneath it
             for (int tic = 0; fermeture == 0 && tic < 3; ++tic)
@@ -296,8 +283,7 @@ private slots:
         QCOMPARE(env->ouvertures.last(), QStringLiteral("https://www.ventaroc.example/"));
     }
 
-    // Pairs started in the same instant: one runs, in a fresh folder, beside the lock a killed copy left (only its
-    // flock counts), in a full folder or a read-only one without a lock, beside another user's lock and socket.
+    // Two at once: one runs, fresh, beside a killed copy's lock (flock counts), full or read-only, or a squatter.
     void uneSeuleCopie_data()
     {
         QTest::addColumn<QByteArray>("verrou"); // null: no lock file
@@ -381,11 +367,8 @@ private slots:
         ligne("solution super, chiffre", "Super solution", "@solution NXR1BV", "",
               "dlg=Beep,ATTENTION: L1 ZZZZZ T4 combi=NXRBV @solution changeable", refus.arg(" - N - X"));
     }
-    // Each row: set-up words (a Normal or Super game, chrono, sansnav: no browser, the help file a
-    // page or a folder (dossier), the solution field opened or locked (verrou), colle=: the
-    // clipboard, oui: Yes to the quit question), keys into the window, then a script per modal
-    // window in the order they open.
-    // Every window and box takes the activation as a real one does: a key handled twice shows.
+    // Set-up (Normal/Super, chrono, sansnav, help a dossier, verrou, colle=clipboard, oui to quit), keys, then a
+    // script per modal window; each takes the activation as a real one does, so a key handled twice shows.
     void clavier()
     {
         QFETCH(QString, prep);
@@ -421,8 +404,7 @@ private slots:
         env->pendantMessage = [&leurre] { prendreActivation(&leurre), leurre.hide(); };
         QStringList scripts = modal.split(u'|');
         env->dansModal = [&](QWidget* w) {
-            // Back from a window opened over a dialog, the dialog is active again (not the board:
-            // there nothing is given the focus back).
+            // Back from a window over a dialog, the dialog is active again (the board gets no focus back).
             QPointer<QWidget> avant(QApplication::activeWindow());
             w->hide(); // modal, as the game shows it
             w->setWindowModality(Qt::ApplicationModal);

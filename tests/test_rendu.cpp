@@ -1,7 +1,5 @@
-// The windows as the player sees them, compared with reviewed pictures at the scale each kind of screen
-// gets: one picture checks the place, colour, face and state of every control, and a cut caption; and the
-// pegs told apart without colour. CHROMALIS_REFERENCES=ecrire rewrites them (look at each before committing
-// it); a failed comparison leaves the picture drawn beside the build, with the pixels that differ in red.
+// Windows against reviewed pictures at each screen's scale. CHROMALIS_REFERENCES=ecrire rewrites them (look
+// at each before committing); a failure leaves the drawing beside the build, differing pixels in red.
 #include "support/joueur.h"
 
 #include "platform/echelle.h"
@@ -15,8 +13,7 @@
 using namespace Chromalis;
 
 namespace {
-// A pixel differs when one channel is off by more than this; a picture when more than a few
-// pixels do (room for an antialiased edge, none for a letter cut or a control out of place).
+// Channel and pixel tolerances: room for antialiased edges, none for a cut letter or a control out of place.
 constexpr int ecart_canal = 48;
 constexpr int pixels_admis = 12;
 QString suffixe; // the scale's, in the picture's name
@@ -77,9 +74,7 @@ class TestRendu : public QObject {
     frmChromalis* f = nullptr;
 
 private slots:
-    // The scale each screen gets: the board takes 55 to 75 % of the usable height, closest to two
-    // thirds, never below 1 unless 1 does not fit, never taller or wider than the screen. A wrong
-    // choice draws pictures of another size.
+    // The board takes 55 to 75 % of the usable height, nearest two thirds, not below 1 unless 1 does not fit.
     void initTestCase_data()
     {
         QTest::addColumn<QSize>("ecran");
@@ -189,9 +184,8 @@ private slots:
                 >= QFontMetrics(t).horizontalAdvance(QStringLiteral("Combi No: 600")) + 4 * QFontMetrics(t).height());
     }
 
-    // Colour is never the only cue: in grey and both red-green blindnesses, any two pegs as the board draws them at
-    // this scale differ, pixel by pixel on average over the disc, by twice what their colours alone give in grey (8 of
-    // 255).
+    // Colour never the only cue: in grey and both red-green blindnesses, any two pegs differ, averaged over the
+    // disc, by twice what their colours alone give in grey (8 of 255).
     void pionsSansCouleur()
     {
         const std::array<PegImage*, 8> pions = f->palette();

@@ -24,8 +24,7 @@ QString tirer(int nb_pions, int nb_couleurs, const QString& mode, const std::vec
 class TestRules : public QObject {
     Q_OBJECT
 private slots:
-    // "proposition|secret|right-place cells|elsewhere cells|marks" ('.' an empty cell), the marks as
-    // "N2 B1" in drawing order.
+    // "proposition|secret|right-place cells|elsewhere cells|marks" ('.' empty), marks as "N2 B1" as drawn.
     void juger_data()
     {
         QTest::addColumn<QString>("cas");
@@ -61,8 +60,7 @@ private slots:
         QCOMPARE(std::pair(j.noirs, j.blancs), std::pair(int(c[4].count(u'N')), int(c[4].count(u'B'))));
     }
 
-    // Every proposition against every secret of the normal game: black + white is the colour
-    // overlap and black the equal positions, whatever the order of duplicates.
+    // Every normal-game pair: black + white the colour overlap, black the equal positions, whatever the duplicates.
     void exhaustif()
     {
         const QString lettres = QStringLiteral("RBVJOI");

@@ -1,6 +1,4 @@
-// The settings store and the high-score records in it: first-run tables, values kept as written,
-// files written by hand or by the earlier version read back whole, no record lost to a damaged
-// file, a full disk or a kill; records split back into their fields and ranked in tables of ten.
+// The settings store and its high-score records: no record lost to a damaged file, a full disk or a kill.
 #include "storage/records.h"
 #include "storage/settings.h"
 
@@ -91,9 +89,8 @@ private slots:
         oublierCache();
     }
 
-    // What a start leaves ("section/key=value"), read in this run, the next, and by the earlier version
-    // (Qt 6.4's QSettings). A file that cannot be taken as it is keeps its bytes aside, and the player
-    // is told once where; a folder in its place is left alone, and the write raises error 75.
+    // What a start leaves, read now, next run and by Qt 6.4's QSettings; a bad file's bytes set aside and told
+    // once; a folder in its place left alone, the write raising error 75.
     void magasin_data()
     {
         QTest::addColumn<QString>("genre");
@@ -197,8 +194,7 @@ private slots:
         QVERIFY2(aCote || refus ? avis.contains(lieu) && avis.contains("scores") : avis.isEmpty(), qPrintable(avis));
     }
 
-    // Records typed into the file while the game runs survive its next writes, whether the editor
-    // appended to the file or put another of the same size in its place.
+    // Records typed in while the game runs survive its writes, appended or a same-size file swapped in.
     void modifieEnCours()
     {
         InitialiserReglages(app, "/opt/jeu");
@@ -215,8 +211,7 @@ private slots:
                               "900;Ana;3;00h00mn11s;01/01/2026;"}));
     }
 
-    // The largest store the game reads, in lines as long as a record, loads in linear time: under a second of
-    // processor time (the clock of this process, whatever else the machine runs; more unoptimised).
+    // The largest store loads in linear time: under a CPU second of this process, whatever else runs.
     void grandMagasin()
     {
         QByteArray octets = "[scores]\nOK=OUI\n";
@@ -236,8 +231,7 @@ private slots:
         QCOMPARE(GetSetting(app, "section299", "299999"), QString("13400;votre nom ?;4;00h02mn40s;14/03/2003;"));
     }
 
-    // Every number of free blocks, from none to more than the file needs, under a start that records
-    // a new folder and then a won game: no record is lost, and the win is stored or reported.
+    // Every number of free blocks under a start and a win: no record lost, the win stored or reported.
     void disquePlein()
     {
         if (geteuid() != 0)
@@ -309,8 +303,7 @@ private slots:
         QCOMPARE(points_record(donnee), points);
     }
 
-    // Any name without ";" comes back as typed, with the other four fields: each accepted character alone and all
-    // together.
+    // Any name without ";" comes back as typed: each accepted character alone and all together.
     void construireDecouper()
     {
         QVERIFY(!caractere_nom_accepte(u';'));
@@ -325,9 +318,8 @@ private slots:
         }
     }
 
-    // Random results, many of them tied, rank as a model of the rule does: ties above, place 10
-    // falls off, 11 when the table kept its ten better results; other tables are left alone.
-    // A record without a number reads 0: the first result goes above it.
+    // Random, often tied results rank as a model does: ties above, 10 falls off (11 if ten better); a record
+    // without a number reads 0.
     void classementAleatoire()
     {
         SaveSetting(app, QStringLiteral("SE"), QStringLiteral("1"), resultat(10, QStringLiteral("autre")));
@@ -359,8 +351,7 @@ private slots:
         QCOMPARE(GetSetting(app, QStringLiteral("SE"), QStringLiteral("2")), QString());
     }
 
-    // SIGKILL at random instants while names are validated and all tables reset: each restart finds
-    // every record whole, at once, and nothing left beside the store.
+    // SIGKILL at random while names are validated and tables reset: every record whole, nothing left beside.
     void tueEnPleineEcriture()
     {
         InitialiserReglages(app, QString(300, u'd'));

@@ -1,6 +1,4 @@
-# Usage: source lib.sh <chromalis executable> <artefacts folder> <scenario name> [bus]: the end-to-end scripts'
-# private X server and window manager, and their helpers to drive the game. With "bus", the script runs again
-# on a session bus of its own, with a runtime folder of its own.
+# source lib.sh <program> <artefacts> <scenario> [bus]: a private X server and helpers; "bus": a private session bus.
 [ "${4:-}" != bus ] || [ -n "${CHROMALIS_BUS_PRIVE:-}" ] || CHROMALIS_BUS_PRIVE=1 exec dbus-run-session -- bash "$0" "$1" "$2"
 set -euo pipefail -o errtrace
 trap 'echo "ÉCHEC: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
@@ -22,8 +20,7 @@ fond() { "$@" >/dev/null 2>&1 & PIDS+=("$!"); }
 
 trap 'kill -9 "${PIDS[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
-# The server picks a free display and writes its number when ready: scripts never race for one.
-# E2E_AFFICHAGE=wayland: no X server at all, the script starts its own compositor.
+# -displayfd: the server picks a free display, so scripts never race for one (wayland: our own compositor).
 if [ "${E2E_AFFICHAGE:-x11}" = x11 ]; then
     fond Xvfb -displayfd 3 -screen 0 "${E2E_ECRAN:-1024x768x24}" -nolisten tcp 3>"$WORK/display"
     attendre 10 test -s "$WORK/display" || echec "Xvfb ne démarre pas"
@@ -89,15 +86,13 @@ demarrer() {
     absente "Chromalis" || echec "$1: la fenêtre de démarrage reste ouverte"
 }
 
-# "x y" on the screen of a point given in twips in the client area at OX, OY: 15 twips a pixel at
-# scale 1, the scale being the main window's width over 322 pixels.
+# Screen "x y" of a client-area point in twips: 15 twips a pixel at scale 1 (scale = window width / 322).
 point() { echo $(( OX + (2 * $1 * CW + 4830) / 9660 )) $(( OY + (2 * $2 * CW + 4830) / 9660 )); }
 # The centre of hole i of row 1, of palette peg n (0 = R ... 7 = X).
 trou() { point $(( 60 + 360 + 420 * ($1 - 1) + 202 )) $(( 540 + 540 + 202 )); }
 pion() { local hauts=(480 960 1500 2040 2580 3120 3645 4200); point 4462 $(( 540 + ${hauts[$1]} + 202 )); }
 
-# The predefined game NI1 (RORB, normal game, Initiation) chosen from the keyboard: a game started
-# and stopped leaves the focus on "Nouveau jeu", and Tab goes from there down the options column.
+# NI1 (RORB) chosen by keys: a game started and stopped leaves the focus on "Nouveau jeu", Tab goes down the options.
 choisir_NI1() {
     activer "$MAIN"
     touche F6 F5 F5

@@ -1,5 +1,4 @@
-// Owns the X clipboard with a name of 1 MB, "Nom tres long " over and over, so that a script pastes it
-// into the game with real keys; prints "pret" once it holds the clipboard.
+// Holds a 1 MB name in the X clipboard for a script to paste with real keys; prints "pret" once it holds it.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTextStream>

@@ -1,6 +1,4 @@
-# Screens of several sizes and scales, each on an X server of its own: the main window takes 55 to 75 % of
-# the usable height with its frame, never more; pictures of the start-up and main windows. On 800 x 600, the
-# windows of the solution access fit beside the board.
+# Screens of several sizes and scales: the framed main window takes 55 to 75 % of the usable height; pictures.
 set -e
 for ecran in 800x600:1 1024x768:1 1280x1024:1 1920x1080:1 3840x2160:1 1920x1080:1.5 1920x1080:2; do
 (
@@ -13,13 +11,11 @@ for ecran in 800x600:1 1024x768:1 1280x1024:1 1920x1080:1 3840x2160:1 1920x1080:
     haut=$((CH + h + b)) part=$((100 * (CH + h + b) / utile))
     echo "écran $ecran: fenêtre ${CW}x${CH} + cadre $h+$b = $haut sur $utile ($part %)" | tee "$ARTEFACTS/mesure.txt"
     [ "$haut" -le "$utile" ] || echec "la fenêtre dépasse l'écran ($haut > $utile)"
-    # With a scale factor, steps of 0.25 cannot meet the share on every screen, nor scale 1 on 800 x 600: the
-    # window only fits.
+    # Steps of 0.25 cannot meet the share on every screen, nor scale 1 on 800 x 600: the window only fits.
     [ "$QT_SCALE_FACTOR" != 1 ] || [ "$ecran" = 800x600:1 ] || (( part >= 55 && part <= 75 )) \
         || echec "la fenêtre prend $part % de l'écran"
     capture 2-principale
-    # The smallest screen: in a game, the solution access opens the games window beside the board, and the
-    # change-code box with its long prompt; both stand whole on the screen.
+    # The solution access's games window and long-prompt box stand whole on the smallest screen.
     if [ "$ecran" = 800x600:1 ]; then
         touche F5
         xdotool mousemove $(point 4447 7477) click 1

@@ -1,7 +1,5 @@
-# The Debian package built by CPack, unpacked into a private root: its dependencies (QtSvg not one: the
-# pictures are rendered at build time), its icon, desktop entry and metainfo in place; the program started
-# through bin/ hands its lib/chromalis/aide.htm to xdg-open (a recorder here) on F1, and shows it in its own
-# help window when xdg-open fails or is missing.
+# The unpacked Debian package: dependencies (no QtSvg), icon, desktop entry, metainfo; F1 hands aide.htm to
+# xdg-open, or shows it in the game's own help window when xdg-open fails or is missing.
 source "$(dirname "$0")/lib.sh" "$1" "$2" paquet
 
 cpack -G DEB --config "$(dirname "$EXE")/../CPackConfig.cmake" -B "$WORK/paquet" >"$ARTEFACTS/cpack.log" 2>&1 \
@@ -17,8 +15,7 @@ for f in icons/hicolor/scalable/apps/$ID.svg applications/$ID.desktop metainfo/$
 done
 EXE=$RACINE/usr/bin/chromalis
 
-# xdg-open records what it is asked to open instead of starting a browser, or finds no program for
-# it as on a machine without a browser, or is missing.
+# xdg-open records what it opens, or finds no browser, or is missing.
 mkdir -p "$WORK/xdg" "$WORK/sans-navigateur" "$WORK/sans-xdg-open"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$WORK/ouvertures" >"$WORK/xdg/xdg-open"
 printf '#!/bin/sh\necho "xdg-open: no method available for opening $1" >&2\nexit 3\n' >"$WORK/sans-navigateur/xdg-open"

@@ -1,7 +1,5 @@
-# The real program on its own X server and session bus: no display; its start; a game won with real drags;
-# a game played and recorded from the keyboard alone, with a 1 MB name pasted, SIGKILL
-# as soon as it reaches the file and the record whole after a restart; a second copy refused; a store of
-# random bytes set aside.
+# No display; a game won by drags; one by keys with a 1 MB name pasted, then SIGKILL: the record whole after a
+# restart; a second copy refused; a store of random bytes set aside.
 source "$(dirname "$0")/lib.sh" "$1" "$2" partie bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
@@ -27,9 +25,8 @@ dialogue BRAVO 2-bravo-glisser "pas de BRAVO après la bonne combinaison"
 arreter
 demarrer 3
 
-# 4. NI1 from the keyboard. Row 1 typed and judged by Enter on the focused "Valider": RRRR against RORB,
-# two black pegs. Row 2, a gap left by Right and filled after three Lefts, wins. The end dialog opens
-# on "Tableau des Scores", pressed by Enter; Enter there asks for row 2's name, which a 1 MB paste replaces.
+# 4. NI1 by keys: RRRR judged by Enter (two blacks); row 2, a gap left by Right and filled after three Lefts, wins;
+# Enter on "Tableau des Scores", Enter again, and a 1 MB paste replaces the name.
 choisir_NI1
 touche R 1 r R Return
 touche R Right R B Left Left Left O Return
@@ -45,8 +42,7 @@ touche Return
 attendre 30 grep -q 'Nom tres long' "$INI" || echec "le nom collé n'arrive pas dans $INI"
 arreter
 
-# 5. SIGKILL as soon as the name reached the file: after the restart, the record is whole. A second copy
-# then says the game is already running and ends; the first plays on.
+# 5. SIGKILL once the name reached the file: the record is whole after a restart; a second copy ends at once.
 demarrer relance
 premier=$JEU
 lancer deuxieme

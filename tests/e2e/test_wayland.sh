@@ -1,13 +1,11 @@
-# The real program on a Wayland compositor and no X server at all, as in a Wayland session: Qt's Wayland
-# platform in use, the windows seen through AT-SPI (xdotool cannot reach them), pictures from the compositor.
+# Wayland and no X server: windows seen through AT-SPI (xdotool cannot reach them), pictures from the compositor.
 E2E_AFFICHAGE=wayland source "$(dirname "$0")/lib.sh" "$1" "$2" wayland bus
 unset DISPLAY
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=e2e
 
 # The whole screen as the compositor draws it (weston 10 gives it to a client only with --debug).
 capture() { (cd "$WORK" && weston-screenshooter) && mv "$WORK"/wayland-screenshot-*.png "$ARTEFACTS/$1.png"; }
-# Presses the buttons named (through their accessible action, as a screen reader's user does), then prints
-# the game's windows on view as a screen reader finds them, "title widthxheight" a line.
+# Presses the named buttons by their accessible action, then prints the windows shown, "title widthxheight".
 atspi() {
     /usr/bin/python3 - "$@" <<'FIN'
 import pyatspi, sys
@@ -26,8 +24,7 @@ fond weston --backend=headless-backend.so --use-pixman --width=1024 --height=768
 attendre 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || echec "weston ne démarre pas"
 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' 2>/dev/null || echec "pas de bus d'accessibilité"
 
-# Qt's Wayland platform, not X11; the start-up window, then the main window alone, at scale 1 on this
-# screen; then a window that X11 centres, opened by its button. The compositor places them all.
+# Qt's Wayland platform; start-up then main window alone, at scale 1; a window X11 would centre, placed too.
 lancer jeu
 { attendre 10 grep -q /platforms/libqwayland "/proc/$JEU/maps" && ! grep -q /platforms/libqxcb "/proc/$JEU/maps"; } \
     || echec "le greffon Wayland de Qt n'est pas en service"

@@ -1,6 +1,5 @@
 #pragma once
-// The main window played as a player plays it: real clicks, keys and drags, and a clock that
-// only moves when the test says so.
+// The main window played by real clicks, keys and drags, with a clock that moves only when told.
 #include "support/support.h"
 
 namespace support {
@@ -11,8 +10,7 @@ public:
     frmChromalis* f = nullptr;
     QDateTime maintenant;
 
-    // Options through the controls: "Normal"/"Super", "I"/"N"/"E", chrono in seconds (0: off),
-    // predefined game index in the list (-1: none).
+    // "Normal"/"Super", "I"/"N"/"E", chrono seconds (0: off), predefined game index (-1: none).
     void choisir(const QString& type, const QString& mode, int chrono = 0, int partie = -1);
     void nouveau();
     // A new game of these options whose secret is set as the solution access would show it.

@@ -1,6 +1,5 @@
 #pragma once
-// What the window tests share: an isolated settings store and scripted dialogs, and the windows
-// and Qt controls every one of them reaches into.
+// Shared by the window tests: an isolated settings store, scripted dialogs, the windows and Qt.
 #include "game/chromalis.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -33,8 +32,7 @@ struct Appel {
     QString defaut;
 };
 
-// Puts the settings store in a fresh temporary folder, replaces every dialog by a script, the
-// shell by a recorder and the end of the program by a flag. Undone when destroyed.
+// A temporary settings store, scripted dialogs, a recording shell and an end flag, undone when destroyed.
 class Environnement {
 public:
     Environnement();
