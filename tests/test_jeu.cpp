@@ -510,10 +510,10 @@ private slots:
         struct Pont : QObject {
             bool eventFilter(QObject* cible, QEvent* e) override
             {
-                auto* k = static_cast<QKeyEvent*>(e);
-                if (e->spontaneous() && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease))
+                const bool touche = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
+                if (auto* k = touche ? static_cast<QKeyEvent*>(e) : nullptr; k && e->spontaneous())
                     QCoreApplication::postEvent(cible, new QKeyEvent(k->type(), k->key(), k->modifiers(), k->text()));
-                return e->spontaneous() && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease);
+                return touche && e->spontaneous();
             }
         } pont;
         for (bool pontDabord : {false, true}) {
