@@ -88,10 +88,6 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDia
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setMouseTracking(true);
     Label4->installEventFilter(this);
-    // A link the keyboard reaches too: Tab, then Enter or Space. The window itself keeps the focus
-    // first, so that any key still closes it as before.
-    Label4->setFocusPolicy(Qt::TabFocus);
-    setFocusPolicy(Qt::StrongFocus);
     colorerLien(false);
 
     Timer1.setInterval(1000);
@@ -183,25 +179,19 @@ void frmSplash::mousePressEvent(QMouseEvent* e)
 
 void frmSplash::keyPressEvent(QKeyEvent* e)
 {
-    if (!e->text().isEmpty())
+    // A link the keyboard reaches too: Tab, then Enter or Space. It takes no focus by itself, so that
+    // any other key still closes the window as before (and the window shows no sooner for it).
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        Label4->setFocus(Qt::TabFocusReason);
+    else if (!e->text().isEmpty())
         Form_KeyPress(e->text().at(0).unicode());
 }
 
 bool frmSplash::eventFilter(QObject* objet, QEvent* e)
 {
     const bool clic = e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
-    if (objet == Label4 && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
-        // The window's activation hands the focus to the first control; any key must still close the
-        // window then, so the link keeps it only when Tab brought it there.
-        const Qt::FocusReason raison = static_cast<QFocusEvent*>(e)->reason();
-        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)
-            lien_au_clavier = e->type() == QEvent::FocusIn;
-        if (e->type() == QEvent::FocusIn && !lien_au_clavier) {
-            setFocus();
-            return true;
-        }
+    if (objet == Label4 && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut))
         colorerLien(e->type() == QEvent::FocusIn);
-    }
     if (objet == Label4 && e->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(e)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space) {

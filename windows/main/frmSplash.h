@@ -47,7 +47,5 @@ private:
     void fermer();
     // A box opened by the help link is up: the timer leaves the closing to the link.
     bool dans_boite = false;
-    // « ICI » was reached with Tab: only then does it keep the focus when the window is activated.
-    bool lien_au_clavier = false;
     void colorerLien(bool survol);
 };
