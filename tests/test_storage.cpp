@@ -89,8 +89,7 @@ private slots:
         oublierCache();
     }
 
-    // What a start leaves, read now, next run and by Qt 6.4's QSettings; a bad file's bytes set aside and told
-    // once; a folder in its place left alone, the write raising error 75.
+    // What a start leaves, read now, next run and by QSettings; bad files set aside and told, a folder left alone.
     void magasin_data()
     {
         QTest::addColumn<QString>("genre");
@@ -231,7 +230,7 @@ private slots:
         QCOMPARE(GetSetting(app, "section299", "299999"), QString("13400;votre nom ?;4;00h02mn40s;14/03/2003;"));
     }
 
-    // Every number of free blocks under a start and a win: no record lost, the win stored or reported.
+    // Free blocks beyond the file's four, under a start and a win: no record lost, the win stored or reported.
     void disquePlein()
     {
         if (geteuid() != 0)
@@ -246,15 +245,13 @@ private slots:
             initial += (i % 10 ? "" : "\n[" + cles_tables[i / 10].toUtf8() + "]\n") + QByteArray::number(i % 10 + 1)
                 + "=\"" + avant.last().toUtf8().replace("\\", "\\\\").replace("\"", "\\\"") + "\"\n";
         }
-        // Four blocks all but 15 bytes: the start's longer folder still fits, the longer win does not.
+        // Four blocks all but 15 bytes: the start's longer folder still fits, the longer win (heading NN) does not.
         initial += "\n[autre]\nremplissage=" + QByteArray(4 * 4096 - 15 - initial.size() - 22, 'p') + "\n";
         const QString gain = "99999;Gagnant" + QString(400, u'g') + ";1;00h00mn01s;01/01/2027;";
-        // The win heads NN.
         const QStringList apres = avant.mid(0, 10) + QStringList{gain} + avant.mid(10, 9) + avant.mid(20);
         for (int libres = 0; libres <= 5; ++libres) {
             QDir(dossierReglages()).removeRecursively();
             oublierCache();
-            // The file's four blocks, and those free.
             const QByteArray taille = "size=" + QByteArray::number((4 + libres) * 4096);
             QVERIFY2(mount("tmpfs", racine, "tmpfs", libres ? MS_REMOUNT : 0, taille.constData()) == 0,
                      strerror(errno));
@@ -318,8 +315,7 @@ private slots:
         }
     }
 
-    // Random, often tied results rank as a model does: ties above, 10 falls off (11 if ten better); a record
-    // without a number reads 0.
+    // Random, often tied results rank as a model does: ties above, 10 falls off; no number reads as 0 points.
     void classementAleatoire()
     {
         SaveSetting(app, QStringLiteral("SE"), QStringLiteral("1"), resultat(10, QStringLiteral("autre")));
